@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// Dates as text: schedule cells, record files and the catalogue use the short form
+// "dd.mm.yyyy" of the program's regional settings.
+namespace DateText {
+
+// "dd.mm.yyyy", e.g. 05.03.2021.
+QString DateToStr(QDate date);
+
+// Reads day.month.year texts: one or two digit day and month, a four digit year (a user's
+// 1.3.2021 is a date too). Anything else, or a day that does not exist, raises
+// EConvertError "'<text>' is not a valid date".
+QDate StrToDate(const QString& text);
+
+// Whole days from a to b (b - a).
+inline long long DaysBetween(QDate a, QDate b) { return a.daysTo(b); }
+
+} // namespace DateText

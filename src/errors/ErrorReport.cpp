@@ -1,0 +1,1 @@
+// The error report and the error code table.
