@@ -1,1 +1,24 @@
-// Schedule calculation.
+#include "Schedule.h"
+
+#include "GrafikCalc.h"
+#include "GrafikDates.h"
+#include "GridUpkeep.h"
+#include "StringGrid.h"
+
+namespace Calc {
+
+ScheduleTotals BuildSchedule(const LoanTerms& terms, StringGrid& grafik,
+                             const StringGrid& dosPlat) {
+    // Views learn of the whole rebuild at once, also when it fails half way.
+    StringGrid::UpdateBlock update(grafik);
+    grafik.setColCount(BaseColumnCount);
+    GrafikClearCells(grafik);
+    GrafikDates(terms, grafik, dosPlat);
+    GrafikHeaders(grafik);
+    GrafikCalc(terms, grafik, dosPlat);
+    const int last = grafik.rowCount() - 1;
+    return {QStringLiteral("Сумма долга: ") + grafik.cell(2, last),
+            QStringLiteral("Переплата: ") + grafik.cell(4, last)};
+}
+
+} // namespace Calc

@@ -1,0 +1,63 @@
+#include "GridUpkeep.h"
+
+#include "Exceptions.h"
+#include "NumberText.h"
+#include "StringGrid.h"
+
+namespace Calc {
+
+void GrafikClearCells(StringGrid& grafik) {
+    StringGrid::UpdateBlock update(grafik);
+    for (int r = 1; r < grafik.rowCount(); ++r)
+        for (int c = 2; c < grafik.colCount(); ++c)
+            if (c != CorrectionColumn)
+                grafik.setCell(c, r, QString());
+}
+
+void GrafikClearFullCells(StringGrid& grafik) {
+    StringGrid::UpdateBlock update(grafik);
+    grafik.clearCells();
+    grafik.setRowCount(2);
+    grafik.setColCount(BaseColumnCount);
+}
+
+void GrafikHeaders(StringGrid& grafik) {
+    static const QStringList headers = {QStringLiteral("№"),
+                                        QStringLiteral("Дата"),
+                                        QStringLiteral("Месячный платёж"),
+                                        QStringLiteral("Основной долг"),
+                                        QStringLiteral("Проценты"),
+                                        QStringLiteral("Остаток долга"),
+                                        QStringLiteral("корр. процентов")};
+    StringGrid::UpdateBlock update(grafik);
+    for (int c = 0; c < headers.size(); ++c)
+        grafik.setCell(c, 0, headers[c]);
+}
+
+void DosPlatClear(StringGrid& dosPlat) {
+    StringGrid::UpdateBlock update(dosPlat);
+    for (int r = 1; r < dosPlat.rowCount(); ++r)
+        for (int c = 0; c < dosPlat.colCount(); ++c)
+            dosPlat.setCell(c, r, QString());
+    dosPlat.setRowCount(2);
+    dosPlat.setColCount(2);
+    dosPlat.setCell(0, 0, QStringLiteral("Дата"));
+    dosPlat.setCell(1, 0, QStringLiteral("Сумма"));
+}
+
+void DosPlatAddRow(StringGrid& dosPlat) {
+    dosPlat.setRowCount(dosPlat.rowCount() + 1);
+}
+
+QString ZapolnitSummu(const QString& text) {
+    if (text.isEmpty() || text.contains(u','))
+        return text;
+    try {
+        NumberText::StrToFloat(text);
+    } catch (const EConvertError&) {
+        return text; // not a number (a lone "-"): the build will say so
+    }
+    return text + QStringLiteral(",00");
+}
+
+} // namespace Calc
