@@ -1,0 +1,183 @@
+#include "TForm1.h"
+
+#include "Guarded.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QEvent>
+#include <QScreen>
+
+TForm1::TForm1(MessageService& messages, QWidget* parent)
+    : QMainWindow(parent)
+    , m_messages(messages) {
+    setObjectName(QStringLiteral("Form1"));
+    buildControls();
+    wireEvents();
+    guarded(this, [this] { FormCreate(this); });
+}
+
+TForm1::~TForm1() {
+    // The hook calls this window; it must not outlive it.
+    ErrorHook::install({});
+}
+
+void TForm1::FormCreate(QObject* /*sender*/) {
+    ErrorHook::install(
+        [this](QObject* sender, std::exception_ptr error) { Error(sender, std::move(error)); });
+    setWindowState(windowState() | Qt::WindowMaximized);
+    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+        resize(screen->size());
+}
+
+bool TForm1::event(QEvent* e) {
+    const bool result = QMainWindow::event(e);
+    // The activation sequence runs when the window first becomes active, not on later
+    // activations (closing a message box, coming back from another program).
+    if (e->type() == QEvent::WindowActivate && !m_activated) {
+        m_activated = true;
+        guarded(this, [this] { FormActivate(this); });
+    }
+    return result;
+}
+
+void TForm1::FormActivate(QObject* /*sender*/) {
+    PCSpiski->setCurrentWidget(TS1);
+    PCCredaIVklada->setCurrentWidget(TSCredit);
+
+    ProgVersion = CutVersion(MyVersion(QCoreApplication::applicationFilePath()));
+
+    // The record catalogue and the payments overview are rebuilt here once the record files
+    // can be read; so are the column fitting of the lists and the clearing of the fields.
+
+    EDataVydachi->setDate(QDate::currentDate());
+    ETip->setToolTip(
+        QStringList{ETip->itemText(0), ETip->itemText(1), ETip->itemText(2)}.join(u'\n'));
+    CategoryPanelGroupClose();
+}
+
+void TForm1::wireEvents() {
+    const auto onClick = [this](QAbstractButton* b, void (TForm1::*handler)(QObject*)) {
+        connect(b, &QAbstractButton::clicked, this,
+                [this, b, handler] { guarded(b, [&] { (this->*handler)(b); }); });
+    };
+    // A check box runs its click handler whenever its state changes, by the user or by code.
+    const auto onToggle = [this](QAbstractButton* b, void (TForm1::*handler)(QObject*)) {
+        connect(b, &QAbstractButton::toggled, this,
+                [this, b, handler](bool) { guarded(b, [&] { (this->*handler)(b); }); });
+    };
+    // A radio button runs its click handler whenever it becomes checked.
+    const auto onChecked = [this](QAbstractButton* b, void (TForm1::*handler)(QObject*)) {
+        connect(b, &QAbstractButton::toggled, this, [this, b, handler](bool checked) {
+            if (checked)
+                guarded(b, [&] { (this->*handler)(b); });
+        });
+    };
+    // Only a user's selection runs handlers: the click handler, then the select handler.
+    const auto onUserSelect = [this](QComboBox* c, void (TForm1::*click)(QObject*),
+                                     void (TForm1::*select)(QObject*)) {
+        connect(c, &QComboBox::activated, this, [this, c, click, select](int) {
+            if (click)
+                guarded(c, [&] { (this->*click)(c); });
+            if (select)
+                guarded(c, [&] { (this->*select)(c); });
+        });
+    };
+    const auto onKey = [this](auto* control, void (TForm1::*handler)(QObject*, QChar&)) {
+        control->setKeyHook(
+            [this, control, handler](QChar& key) { (this->*handler)(control, key); });
+    };
+    const auto onSpin = [this](TUpDown* ud, void (TForm1::*handler)(QObject*, UpDownDirection)) {
+        ud->setClickHook(
+            [this, ud, handler](UpDownDirection direction) { (this->*handler)(ud, direction); });
+    };
+
+    // Schedule area.
+    Grafik->setDrawCellHook([this](int col, int row, const QRect& rect, QPainter& painter) {
+        GrafikDrawCell(Grafik, col, row, rect, painter);
+    });
+    onKey(Grafik, &TForm1::SummKeyPress);
+    Grafik->setMouseUpHook([this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                                  int y) { GrafikMouseUp(Grafik, button, shift, x, y); });
+    Grafik->setSelectCellHook([this](int col, int row, bool& canSelect) {
+        GrafikSelectCell(Grafik, col, row, canSelect);
+    });
+    Status->setDrawPanelHook([this](int panel, const QRect& rect, QPainter& painter) {
+        StatusDrawPanel(Status, panel, rect, painter);
+    });
+    onClick(ClearGrafik, &TForm1::ClearGrafikClick);
+    onClick(BBGraf, &TForm1::BBGrafClick);
+
+    // Lists.
+    List->setMouseActivateHook([this](Qt::MouseButton button) { ListMouseActivate(List, button); });
+    List->setMouseUpHook([this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+        ListMouseUp(List, button, shift, x, y);
+    });
+    onToggle(HideCred, &TForm1::HideCredClick);
+    connect(DelRec, &QAction::triggered, this,
+            [this] { guarded(DelRec, [&] { DelRecClick(DelRec); }); });
+
+    // Record editor.
+    onClick(BSave, &TForm1::BSaveClick);
+    onClick(BClearData, &TForm1::BClearDataClick);
+    onUserSelect(EVidCred, &TForm1::EVidCredClick, nullptr);
+    onUserSelect(ETip, &TForm1::ETipClick, &TForm1::ETipSelect);
+    onUserSelect(EPere, nullptr, &TForm1::EPereSelect);
+    onKey(ESummCred, &TForm1::SummKeyPress);
+    onKey(EProcent0, &TForm1::EProcentRiska0KeyPress);
+    onKey(EProcentRiska0, &TForm1::EProcentRiska0KeyPress);
+    onKey(EProcent1, &TForm1::EProcentRiska0KeyPress);
+    onKey(ESrok0, &TForm1::SrokKeyPress);
+    onKey(ESrok1, &TForm1::SrokKeyPress);
+    onKey(SMemo, &TForm1::SMemoKeyPress);
+
+    onSpin(UDProcent0_10_0000, &TForm1::UDProcent0_10_0000Click);
+    onSpin(UDProcent0_01_0000, &TForm1::UDProcent0_01_0000Click);
+    onSpin(UDProcent0_00_1000, &TForm1::UDProcent0_00_1000Click);
+    onSpin(UDProcent0_00_0100, &TForm1::UDProcent0_00_0100Click);
+    onSpin(UDProcent0_00_0010, &TForm1::UDProcent0_00_0010Click);
+    onSpin(UDProcent0_00_0001, &TForm1::UDProcent0_00_0001Click);
+    onSpin(UDProcentRiska0_10_0000, &TForm1::UDProcentRiska0_10_0000Click);
+    onSpin(UDProcentRiska0_01_0000, &TForm1::UDProcentRiska0_01_0000Click);
+    onSpin(UDProcentRiska0_00_1000, &TForm1::UDProcentRiska0_00_1000Click);
+    onSpin(UDProcentRiska0_00_0100, &TForm1::UDProcentRiska0_00_0100Click);
+    onSpin(UDProcentRiska0_00_0010, &TForm1::UDProcentRiska0_00_0010Click);
+    onSpin(UDProcentRiska0_00_0001, &TForm1::UDProcentRiska0_00_0001Click);
+    onSpin(UDProcent1_10_0000, &TForm1::UDProcent1_10_0000Click);
+    onSpin(UDProcent1_01_0000, &TForm1::UDProcent1_01_0000Click);
+    onSpin(UDProcent1_00_1000, &TForm1::UDProcent1_00_1000Click);
+    onSpin(UDProcent1_00_0100, &TForm1::UDProcent1_00_0100Click);
+    onSpin(UDProcent1_00_0010, &TForm1::UDProcent1_00_0010Click);
+    onSpin(UDProcent1_00_0001, &TForm1::UDProcent1_00_0001Click);
+
+    // Periodicity.
+    onToggle(CSubb, &TForm1::CSubbClick);
+    onToggle(CVosk, &TForm1::CVoskClick);
+
+    // Add-on payments.
+    onChecked(StrahNo, &TForm1::StrahNoClick);
+    onChecked(StrahYesVKred, &TForm1::StrahYesVKredClick);
+    onChecked(StrahYesNoKred, &TForm1::StrahYesNoKredClick);
+    onKey(StrahSumm, &TForm1::SummKeyPress);
+    onKey(StrahCol, &TForm1::SrokKeyPress);
+    onChecked(SMSNo, &TForm1::SMSNoClick);
+    onChecked(SMSYesVKred, &TForm1::SMSYesVKredClick);
+    onChecked(SMSYesNoKred, &TForm1::SMSYesNoKredClick);
+    onKey(SMSSumm, &TForm1::SummKeyPress);
+    onKey(DopSumm, &TForm1::SummKeyPress);
+
+    // Early payments.
+    DosPlat->setDrawCellHook([this](int col, int row, const QRect& rect, QPainter& painter) {
+        DosPlatDrawCell(DosPlat, col, row, rect, painter);
+    });
+    DosPlat->setGetEditTextHook(
+        [this](int col, int row, QString& value) { DosPlatGetEditText(DosPlat, col, row, value); });
+    onKey(DosPlat, &TForm1::SummKeyPress);
+    DosPlat->setSelectCellHook([this](int col, int row, bool& canSelect) {
+        DosPlatSelectCell(DosPlat, col, row, canSelect);
+    });
+    onClick(AddDosPlat, &TForm1::AddDosPlatClick);
+    onClick(ClearDosPlat, &TForm1::ClearDosPlatClick);
+
+    // About.
+    MailTo->setClickHook([this] { MailToClick(MailTo); });
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QStringList>
+#include <QVector>
+#include <QWidget>
+
+#include <functional>
+
+// A status bar of owner-drawn panels laid out from the left. The bar paints its background
+// (button face) and the panel borders; the panel texts are drawn only by the draw hook.
+class TStatusBar : public QWidget {
+    Q_OBJECT
+public:
+    // rect is the panel's inner rectangle in this widget's coordinates.
+    using DrawPanelHook = std::function<void(int panel, const QRect& rect, QPainter& painter)>;
+
+    explicit TStatusBar(QWidget* parent = nullptr);
+
+    // Replaces the panels by ones of the given widths, with empty texts.
+    void setPanelWidths(const QVector<int>& widths);
+    int panelCount() const { return static_cast<int>(m_widths.size()); }
+    int panelWidth(int panel) const;
+    QString panelText(int panel) const;
+    // Sets a panel's text and repaints it; raises EListError for a panel that does not exist.
+    void setPanelText(int panel, const QString& text);
+    QRect panelRect(int panel) const;
+
+    // Runs through guarded() with this bar as the sender.
+    void setDrawPanelHook(DrawPanelHook hook) { m_hook = std::move(hook); }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QVector<int> m_widths;
+    QStringList m_texts;
+    DrawPanelHook m_hook;
+};
