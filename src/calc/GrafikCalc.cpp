@@ -27,7 +27,8 @@ const QString TotalsCaption = QStringLiteral("Итого:");
 // first use.
 class FieldValue {
 public:
-    explicit FieldValue(const QString& text) : m_text(text) {}
+    explicit FieldValue(const QString& text)
+        : m_text(text) {}
     long double operator()() {
         if (!m_known) {
             m_value = NumberText::StrToFloat(m_text);

@@ -6,6 +6,7 @@
 #include "RegionalSettings.h"
 #include "StringGrid.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace Calc {
@@ -37,35 +38,6 @@ bool isAsciiDigits(const QString& text) {
         if (c < u'0' || c > u'9')
             return false;
     return true;
-}
-
-// One pass of the exchange sort over rows 1..last of the grid: for p < q, rows p and q are
-// exchanged when key(p) is greater than key(q). keys[r] is the key of grid row r and moves with
-// its row.
-void exchangeSortPass(StringGrid& grid, std::vector<QString>& keys, int last) {
-    const auto greater = [&keys](int a, int b) {
-        return CompareSortKeys(keys[a], keys[b]) > 0;
-    };
-    const auto exchange = [&grid, &keys](int a, int b) {
-        grid.exchangeRows(a, b);
-        std::swap(keys[a], keys[b]);
-    };
-    bool headSorted = true;
-    for (int r = 1; r + 1 < last && headSorted; ++r)
-        headSorted = !greater(r, r + 1);
-    if (headSorted) {
-        // Rows 1..last-1 are in order, so no two of them are ever exchanged: only the comparison
-        // of each row p with the row at the bottom can exchange anything. The result is the
-        // same as that of the full double loop below.
-        for (int p = 1; p < last; ++p)
-            if (greater(p, last))
-                exchange(p, last);
-        return;
-    }
-    for (int p = 1; p < last; ++p)
-        for (int q = p + 1; q <= last; ++q)
-            if (greater(p, q))
-                exchange(p, q);
 }
 
 } // namespace
@@ -110,23 +82,41 @@ void GrafikDates(const LoanTerms& terms, StringGrid& grafik, const StringGrid& d
         previous = date;
     }
 
-    // The sort keys of rows 1..last, kept beside the grid; they move with their rows, so they
-    // stay the keys of column 1 from one pass to the next.
-    std::vector<QString> keys;
+    // Early payments: appended in the order of the table, then all rows put in date order.
+    // Rows with the same key keep their order, so an early payment lands after the regular
+    // payment of the same date and after the early payments of that date listed before it.
+    // (Sorted again after each appended row, as a plain exchange sort would do it, rows of the
+    // same date could change places and a regular payment could come to stand behind an early
+    // payment of its own date.)
+    const int regularRows = grafik.rowCount();
+    int last = regularRows - 1;
     for (int m = 1; m < dosPlat.rowCount(); ++m) {
         const QString dateText = dosPlat.cell(0, m);
         if (dateText.isEmpty())
             continue;
-        const int last = grafik.rowCount();
+        ++last;
         grafik.setRowCount(last + 1);
         grafik.setCell(1, last, dateText);
-        if (keys.empty()) {
-            keys.resize(static_cast<size_t>(last));
-            for (int r = 1; r < last; ++r)
-                keys[static_cast<size_t>(r)] = DateSortKey(grafik.cell(1, r));
-        }
-        keys.push_back(DateSortKey(dateText));
-        exchangeSortPass(grafik, keys, last);
+    }
+    if (last == regularRows - 1)
+        return;
+
+    std::vector<int> order;
+    std::vector<QString> keys(static_cast<size_t>(last) + 1);
+    for (int r = 1; r <= last; ++r) {
+        order.push_back(r);
+        keys[static_cast<size_t>(r)] = DateSortKey(grafik.cell(1, r));
+    }
+    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
+        return CompareSortKeys(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)]) < 0;
+    });
+    std::vector<QStringList> rows(static_cast<size_t>(last) + 1);
+    for (int r = 1; r <= last; ++r)
+        rows[static_cast<size_t>(r)] = grafik.row(r);
+    for (int r = 1; r <= last; ++r) {
+        const int from = order[static_cast<size_t>(r - 1)];
+        if (from != r)
+            grafik.setRow(r, rows[static_cast<size_t>(from)]);
     }
 }
 

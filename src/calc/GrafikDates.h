@@ -16,10 +16,10 @@ namespace Calc {
 // Sunday (CVosk). Column 0 gets the number, column 1 the date as dd.mm.yyyy.
 //
 // Early payments: every dosPlat row with a date text is appended as a row without a number and
-// with the date text as typed, and after each one the rows 1..last are put in order of the key
-// yyyymmdd cut from the text's character positions, by a plain exchange sort with the locale's
-// comparison. Rows move with all their cells, so an interest correction in column 6 follows
-// its row.
+// with the date text as typed, and the rows 1..last are put in order of the key yyyymmdd cut
+// from the text's character positions, compared as the locale compares texts. Rows with equal
+// keys keep their order: regular payments first, then early payments in table order. Rows move
+// with all their cells, so an interest correction in column 6 follows its row.
 //
 // Columns 0 and 1 of every row are emptied first and the row count becomes n + 1 before the
 // early payments are added; no other column is written. A term that is not a count raises
