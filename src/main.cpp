@@ -1,24 +1,20 @@
+#include "QtMessageService.h"
 #include "TForm1.h"
 
 #include <QApplication>
-#include <QMessageBox>
+#include <QSystemSemaphore>
 
 int main(int argc, char* argv[]) {
+    // The start-up event: a named system-wide object held for the whole run. Nothing waits on
+    // it, and it does not keep a second copy of the program from starting.
+    QSystemSemaphore startupEvent(QStringLiteral("Ссудограф"), 1, QSystemSemaphore::Create);
+
     QApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("Ссудограф"));
-    app.setApplicationDisplayName(QStringLiteral("Ссудограф"));
-    class Boxes : public MessageService {
-    public:
-        void showMessage(const QString& text) override {
-            QMessageBox::information(nullptr, QStringLiteral("Ссудограф"), displayText(text));
-        }
-        bool askYesNo(const QString& text) override {
-            return QMessageBox::question(nullptr, QStringLiteral("ВНИМАНИЕ!!!"), displayText(text),
-                                         QMessageBox::Yes | QMessageBox::No,
-                                         QMessageBox::No) == QMessageBox::Yes;
-        }
-    } messages;
+    QApplication::setApplicationName(QStringLiteral("Ссудограф"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Ссудограф"));
+
+    QtMessageService messages;
     TForm1 form(messages);
-    form.show();
-    return app.exec();
+    form.showMaximized();
+    return QApplication::exec();
 }
