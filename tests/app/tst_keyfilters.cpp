@@ -1,6 +1,10 @@
 #include "KeyFilters.h"
+#include "ScriptedMessages.h"
+#include "TForm1.h"
 
 #include <QTest>
+
+#include <memory>
 
 using namespace KeyFilters;
 
@@ -45,6 +49,16 @@ template <typename Filter> QString typeKeys(QString text, const QString& keys, F
             text.append(result);
     }
     return text;
+}
+
+// Types keys into a grid as a user does: the first key goes to the grid, which opens its cell
+// editor, and the following keys go to that editor.
+void typeIntoGrid(TStringGridView* grid, const QString& keys) {
+    for (QChar key : keys) {
+        QWidget* target = grid->inplaceEditor() ? static_cast<QWidget*>(grid->inplaceEditor())
+                                                : static_cast<QWidget*>(grid);
+        QTest::keyClick(target, key.toLatin1());
+    }
 }
 
 } // namespace
@@ -323,6 +337,103 @@ private slots:
         QCOMPARE(GrafikEnter(cell) == GrafikEnterAction::EmptyCell, emptied);
     }
 
+    // The same rules, typed into the window's own controls.
+    void typedIntoWindow_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ESrok0 takes digits only") << "ESrok0"
+                                                  << ""
+                                                  << "1a2,-3"
+                                                  << "123";
+        QTest::newRow("StrahCol takes digits only") << "StrahCol"
+                                                    << ""
+                                                    << "4.5"
+                                                    << "45";
+        QTest::newRow("EProcent0 six decimals, comma for full stop") << "EProcent0"
+                                                                     << ""
+                                                                     << "12.12345678"
+                                                                     << "12,123456";
+        QTest::newRow("EProcentRiska0 minus only at the start") << "EProcentRiska0"
+                                                                << ""
+                                                                << "-1-,5"
+                                                                << "-1,5";
+        QTest::newRow("ESummCred two decimals, minus anywhere") << "ESummCred"
+                                                                << ""
+                                                                << "12.345-"
+                                                                << "12,34-";
+        QTest::newRow("DopSumm no separator first") << "DopSumm"
+                                                    << ""
+                                                    << ",5.25"
+                                                    << "5,25";
+    }
+    void typedIntoWindow() {
+        QFETCH(QString, control);
+        QFETCH(QString, start);
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        ScriptedMessages messages;
+        TForm1 form(messages);
+        auto* edit = form.findChild<TEdit*>(control);
+        QVERIFY(edit);
+        edit->setEnabled(true);
+        edit->setText(start);
+        QTest::keyClicks(edit, keys);
+        QCOMPARE(edit->text(), expected);
+    }
+
+    // The caret decides, and a selection does not count: with "34" selected in 12,34 a digit
+    // is still refused.
+    void typedBehindSelection() {
+        ScriptedMessages messages;
+        TForm1 form(messages);
+        form.ESummCred->setText(QStringLiteral("12,34"));
+        form.ESummCred->setSelection(3, 2);
+        QTest::keyClick(form.ESummCred, Qt::Key_5);
+        QCOMPARE(form.ESummCred->text(), QStringLiteral("12,34"));
+        form.ESummCred->setCursorPosition(2);
+        QTest::keyClick(form.ESummCred, Qt::Key_5);
+        QCOMPARE(form.ESummCred->text(), QStringLiteral("125,34"));
+        // A second minus at the start of a rate.
+        form.EProcent0->setText(QStringLiteral("-5"));
+        form.EProcent0->setCursorPosition(0);
+        QTest::keyClick(form.EProcent0, Qt::Key_Minus);
+        QCOMPARE(form.EProcent0->text(), QStringLiteral("--5"));
+    }
+
+    void typedIntoDosPlat_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("date column") << 0 << "01,02.2015"
+                                     << "01.02.2015";
+        QTest::newRow("amount column") << 1 << "01,02.2015"
+                                       << "01,02";
+        QTest::newRow("amount column, one leading minus and zero") << 1 << "-00-5"
+                                                                   << "-05";
+    }
+    void typedIntoDosPlat() {
+        QFETCH(int, column);
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        ScriptedMessages messages;
+        TForm1 form(messages);
+        form.DosPlat->setCurrentCell(column, 1);
+        typeIntoGrid(form.DosPlat, keys);
+        QVERIFY(form.DosPlat->editorMode());
+        QCOMPARE(form.DosPlat->inplaceEditor()->text(), expected);
+        QCOMPARE(form.DosPlat->grid().cell(column, 1), expected);
+    }
+
+    void typedIntoMemo() {
+        ScriptedMessages messages;
+        TForm1 form(messages);
+        form.SMemo->clear();
+        QTest::keyClicks(form.SMemo, QStringLiteral("a,-.5"));
+        QCOMPARE(form.SMemo->toPlainText(), QStringLiteral("a,-.5"));
+    }
+
     void memoTakesEveryKey_data() {
         QTest::addColumn<QString>("key");
         QTest::newRow("letter") << "ж";
@@ -336,5 +447,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestKeyFilters)
+QTEST_MAIN(TestKeyFilters)
 #include "tst_keyfilters.moc"
