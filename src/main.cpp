@@ -16,5 +16,6 @@ int main(int argc, char* argv[]) {
     QtMessageService messages;
     TForm1 form(messages);
     form.showMaximized();
+    form.activateWindow();
     return QApplication::exec();
 }

@@ -50,6 +50,7 @@ QDateEdit* datePicker(const char* name, QWidget* parent) {
     d->setCalendarPopup(true);
     d->calendarWidget()->setLocale(Regional::locale());
     d->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
+    d->setDate(QDate::currentDate());
     return d;
 }
 
@@ -76,7 +77,10 @@ void setupGrid(TStringGridView* grid, int cols, int rows, int fixedRows, int fix
 
 void TForm1::buildControls() {
     setWindowTitle(QStringLiteral("Ссудограф"));
+    // Tahoma where it is installed; otherwise a sans serif of like width with Cyrillic glyphs.
     QFont windowFont(QStringLiteral("Tahoma"));
+    windowFont.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                            QStringLiteral("DejaVu Sans")});
     windowFont.setPointSize(8);
     windowFont.setStyleHint(QFont::SansSerif);
     setFont(windowFont);
@@ -253,7 +257,8 @@ void TForm1::buildControls() {
         ESummCred->setText(QStringLiteral("0"));
         GBProcent0 =
             make<QGroupBox>("GBProcent0", body, QStringLiteral("Параметры процентной ставки"));
-        GBProcent0->setFixedHeight(228);
+        GBProcent0->setMinimumHeight(228);
+        GBProcent0->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         LMemo = make<QLabel>("LMemo", body, QStringLiteral("Примечание"));
         SMemo = make<TMemo>("SMemo", body);
         for (QWidget* w : std::initializer_list<QWidget*>{LData, EDataVydachi, LCreditor, ECreditor,
@@ -319,6 +324,8 @@ void TForm1::buildControls() {
                  EDataPlateja, LProcent1, PProcent1, LSrok1, ESrok1})
             gb->addWidget(w);
         gb->addStretch(1);
+        GBProcent0->setMinimumHeight(
+            std::max(GBProcent0->minimumHeight(), GBProcent0->sizeHint().height()));
 
         // Counts take digits only, whatever their key filter does.
         const QRegularExpression digits(QStringLiteral("[0-9]*"));
@@ -376,7 +383,8 @@ void TForm1::buildControls() {
         QVBoxLayout* layout = CategoryPanel3->bodyLayout();
         const auto group = [body](const char* name, const QString& caption, int height) {
             auto* g = make<QGroupBox>(name, body, caption);
-            g->setFixedHeight(height);
+            g->setMinimumHeight(height);
+            g->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
             auto* l = new QVBoxLayout(g);
             l->setContentsMargins(4, 2, 4, 2);
             l->setSpacing(0);
@@ -386,6 +394,8 @@ void TForm1::buildControls() {
             for (QWidget* w : widgets)
                 g->layout()->addWidget(w);
             static_cast<QVBoxLayout*>(g->layout())->addStretch(1);
+            // The designed height, unless a font larger than the designed one needs more.
+            g->setMinimumHeight(std::max(g->minimumHeight(), g->sizeHint().height()));
         };
 
         Strah = group("Strah", QStringLiteral("Страхование"), 139);

@@ -17,9 +17,7 @@ TCategoryPanel::TCategoryPanel(const QString& caption, int expandedHeight, QWidg
     m_header->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_header->setFixedHeight(HeaderHeight);
     m_header->setAutoRaise(false);
-    QFont bold = m_header->font();
-    bold.setBold(true);
-    m_header->setFont(bold);
+    m_header->setMinimumWidth(1);
     layout->addWidget(m_header);
 
     m_body = new QWidget(this);
@@ -42,7 +40,10 @@ void TCategoryPanel::setCollapsed(bool collapsed) {
     m_collapsed = collapsed;
     m_body->setVisible(!collapsed);
     m_header->setArrowType(collapsed ? Qt::RightArrow : Qt::DownArrow);
-    setFixedHeight(collapsed ? HeaderHeight : m_expandedHeight);
+    // The designed height, unless the contents need more (a font larger than the designed one).
+    setFixedHeight(
+        collapsed ? HeaderHeight
+                  : std::max(m_expandedHeight, HeaderHeight + m_body->minimumSizeHint().height()));
     if (changed)
         emit collapsedChanged(collapsed);
 }
@@ -54,6 +55,8 @@ TCategoryPanelGroup::TCategoryPanelGroup(QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_content = new QWidget(this);
+    // The panels take the group's width; what does not fit is clipped, never scrolled sideways.
+    m_content->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_layout = new QVBoxLayout(m_content);
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
