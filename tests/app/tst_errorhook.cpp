@@ -1,0 +1,206 @@
+// The window's error hook: a failing handler ends in the error report, the shared text file
+// is closed first, and the window goes on working.
+#include "ClosableFile.h"
+#include "Exceptions.h"
+#include "Guarded.h"
+#include "ScriptedMessages.h"
+#include "TForm1.h"
+
+#include <QTest>
+
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+QString line(const QString& text) {
+    return text + QStringLiteral("\n\r");
+}
+QString dots(int count) {
+    return QString(count, QLatin1Char('.'));
+}
+
+QString report(const QString& type, const QString& message, const QString& russian, int code) {
+    return line(QStringLiteral("ОШИБКА ПРОГРАММЫ!!!")) +
+           line(QStringLiteral("Класс ошибки:") + dots(6) + type) +
+           line(QStringLiteral("Сообщение(en):") + dots(4) + message) +
+           line(QStringLiteral("Сообщение(ru):") + dots(5) + russian) +
+           line(QStringLiteral("Code:") + dots(24) + QString::number(code)) +
+           line(QStringLiteral("(Code/32:") + dots(23) + QString::number(code % 32) + ")");
+}
+
+// Stands in for the record storage's shared text file; records its part in a common log.
+class StandInFile : public ClosableFile {
+public:
+    explicit StandInFile(QStringList& log)
+        : m_log(log) {}
+    bool isOpen() const override { return open; }
+    void close() override {
+        m_log << QStringLiteral("close");
+        if (closeFails)
+            throw EInOutError(101, QStringLiteral("Disk write error"));
+        open = false;
+    }
+    bool open = true;
+    bool closeFails = false;
+
+private:
+    QStringList& m_log;
+};
+
+class LoggedMessages : public ScriptedMessages {
+public:
+    explicit LoggedMessages(QStringList& log)
+        : m_log(log) {}
+    void showMessage(const QString& text) override {
+        m_log << QStringLiteral("box");
+        ScriptedMessages::showMessage(text);
+    }
+
+private:
+    QStringList& m_log;
+};
+
+} // namespace
+
+class ErrorHookTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        m_log.clear();
+        m_messages = std::make_unique<LoggedMessages>(m_log);
+        m_form = std::make_unique<TForm1>(*m_messages);
+    }
+    void cleanup() {
+        RegisterSharedTextFile(nullptr);
+        m_form.reset();
+        m_messages.reset();
+    }
+
+    void failedBuildIsReported_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("letters in the amount")
+            << "ESummCred"
+            << "abc"
+            << report("EConvertError", "'abc' is not a valid floating point value",
+                      "Неверный числовой формат", 106);
+        QTest::newRow("letters in the rate")
+            << "EProcent0"
+            << "abc"
+            << report("EConvertError", "'abc' is not a valid floating point value",
+                      "Неверный числовой формат", 106);
+        QTest::newRow("term of 0")
+            << "ESrok0"
+            << "0"
+            << report("EZeroDivide", "Floating point division by zero", "Деление на ноль", 200);
+    }
+    void failedBuildIsReported() {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+
+        fillLoan();
+        TEdit* edit = m_form->findChild<TEdit*>(field);
+        QVERIFY(edit);
+        const QString good = edit->text();
+        edit->setText(text);
+        m_form->BBGraf->click();
+        QCOMPARE(m_messages->messages, QStringList{expected});
+        QVERIFY(m_form->Status->panelText(0).isEmpty());
+
+        // The window goes on: with the field corrected the next build works.
+        m_messages->messages.clear();
+        edit->setText(good);
+        m_form->BBGraf->click();
+        QCOMPARE(m_messages->messages, QStringList{});
+        QVERIFY(!m_form->Status->panelText(0).isEmpty());
+        QVERIFY(m_form->BSave->isEnabled());
+    }
+
+    // Failures from anywhere reach the report through the one wrapper of Qt's entry points.
+    void anyHandlerFailureIsReported_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::newRow("record file missing")
+            << 0 << QStringList{report("EInOutError", "File not found", "Файл не найден", 2)};
+        QTest::newRow("out of memory: notice and report")
+            << 1
+            << QStringList{"EOutOfMemory\n\rOut of memory",
+                           line("ОШИБКА ПРОГРАММЫ!!!") + line("Класс ошибки:......EOutOfMemory") +
+                               line("Сообщение(en):....Out of memory")};
+        QTest::newRow("not an exception at all")
+            << 2
+            << QStringList{line("ОШИБКА ПРОГРАММЫ!!!") + line("Класс ошибки:......Exception") +
+                           line("Сообщение(en):....Unknown exception")};
+    }
+    void anyHandlerFailureIsReported() {
+        QFETCH(int, kind);
+        QFETCH(QStringList, boxes);
+        guarded(m_form.get(), [kind] {
+            if (kind == 0)
+                InOut::raise(InOut::FileNotFound);
+            if (kind == 1)
+                throw std::bad_alloc();
+            throw 42;
+        });
+        QCOMPARE(m_messages->messages, boxes);
+    }
+
+    // An error in the middle of reading or writing a record closes the shared file before
+    // the report appears.
+    void sharedFileClosedBeforeTheBox() {
+        StandInFile file(m_log);
+        RegisterSharedTextFile(&file);
+        guarded(m_form.get(),
+                [] { throw EConvertError(QStringLiteral("'x' is not a valid date")); });
+        QCOMPARE(m_log, (QStringList{"close", "box"}));
+        QVERIFY(!file.isOpen());
+
+        // A closed file is left alone by the next error.
+        m_log.clear();
+        guarded(m_form.get(),
+                [] { throw EConvertError(QStringLiteral("'y' is not a valid date")); });
+        QCOMPARE(m_log, (QStringList{"box"}));
+    }
+
+    // Closing fails in its turn: tried once, the first error is the one reported, and the
+    // window still works.
+    void failingCloseDoesNotLoop() {
+        StandInFile file(m_log);
+        file.closeFails = true;
+        RegisterSharedTextFile(&file);
+        guarded(m_form.get(), [] { InOut::raise(InOut::FileNotOpen); });
+        QCOMPARE(m_log, (QStringList{"close", "box"}));
+        QCOMPARE(m_messages->messages,
+                 QStringList{report("EInOutError", "File not open", "Файл не открыт", 103)});
+
+        RegisterSharedTextFile(nullptr);
+        m_messages->messages.clear();
+        fillLoan();
+        m_form->BBGraf->click();
+        QCOMPARE(m_messages->messages, QStringList{});
+        QVERIFY(!m_form->Status->panelText(0).isEmpty());
+    }
+
+private:
+    // A loan that builds: 100000 over 12 payments at 12 %, issued 15.01.2020.
+    void fillLoan() {
+        m_form->ECreditor->setCurrentIndex(0);
+        m_form->ESummCred->setText(QStringLiteral("100000"));
+        m_form->ESrok0->setText(QStringLiteral("12"));
+        m_form->EProcent0->setText(QStringLiteral("12"));
+        m_form->EDataVydachi->setDate(QDate(2020, 1, 15));
+        m_form->EDataPlateja->setDate(QDate(2020, 2, 15));
+    }
+
+    QStringList m_log;
+    std::unique_ptr<LoggedMessages> m_messages;
+    std::unique_ptr<TForm1> m_form;
+};
+
+QTEST_MAIN(ErrorHookTest)
+#include "tst_errorhook.moc"
