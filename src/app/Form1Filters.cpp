@@ -95,6 +95,9 @@ void TForm1::SummKeyPress(QObject* sender, QChar& key) {
         }
         Grafik->setRow(row);
         Grafik->setCol(col);
+        // The editor closes on Enter by itself; the key goes no further, so that the grid
+        // does not take it for a second Enter of its own (which would open the editor again).
+        key = QChar();
     }
 }
 

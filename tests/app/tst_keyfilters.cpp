@@ -61,6 +61,18 @@ void typeIntoGrid(TStringGridView* grid, const QString& keys) {
     }
 }
 
+// A loan whose schedule builds: the five main fields and two different dates.
+void fillLoan(TForm1& form) {
+    form.ECreditor->setCurrentIndex(3);
+    form.ETip->setCurrentIndex(0);
+    form.ESummCred->setText(QStringLiteral("100000"));
+    form.ESrok0->setText(QStringLiteral("12"));
+    form.EProcent0->setText(QStringLiteral("12"));
+    form.EDataVydachi->setDate(QDate(2020, 1, 15));
+    form.EDataPlateja->setDate(QDate(2020, 2, 15));
+    form.EPere->setCurrentIndex(0);
+}
+
 } // namespace
 
 class TestKeyFilters : public QObject {
@@ -424,6 +436,63 @@ private slots:
         QVERIFY(form.DosPlat->editorMode());
         QCOMPARE(form.DosPlat->inplaceEditor()->text(), expected);
         QCOMPARE(form.DosPlat->grid().cell(column, 1), expected);
+    }
+
+    // Enter in an interest correction cell rebuilds the schedule at once, unless the cell holds
+    // just a minus, which is emptied instead; the cell stays current either way.
+    void enterInCorrectionCell_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("cellAfter");
+        QTest::addColumn<bool>("rebuilt");
+        QTest::newRow("lone minus is emptied") << "-"
+                                               << "" << false;
+        QTest::newRow("correction rebuilds") << "1.5"
+                                             << "1,50" << true;
+        QTest::newRow("empty cell rebuilds") << ""
+                                             << "" << true;
+    }
+    void enterInCorrectionCell() {
+        QFETCH(QString, typed);
+        QFETCH(QString, cellAfter);
+        QFETCH(bool, rebuilt);
+        ScriptedMessages messages;
+        TForm1 form(messages);
+        fillLoan(form);
+        form.BBGrafClick(form.BBGraf);
+        QCOMPARE(messages.messages, QStringList());
+        const QString amount = form.Grafik->grid().cell(2, 1);
+        QVERIFY(!amount.isEmpty());
+
+        form.Grafik->setCurrentCell(6, 2);
+        if (typed.isEmpty())
+            QTest::keyClick(form.Grafik, Qt::Key_F2);
+        else
+            typeIntoGrid(form.Grafik, typed);
+        QVERIFY(form.Grafik->editorMode());
+        // A rebuild rewrites this cell.
+        form.Grafik->grid().setCell(2, 1, QStringLiteral("X"));
+        QTest::keyClick(form.Grafik->inplaceEditor(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+
+        QCOMPARE(form.Grafik->grid().cell(6, 2), cellAfter);
+        QCOMPARE(form.Grafik->grid().cell(2, 1), rebuilt ? amount : QStringLiteral("X"));
+        QCOMPARE(form.Grafik->col(), 6);
+        QCOMPARE(form.Grafik->row(), 2);
+        QVERIFY(!form.Grafik->editorMode());
+        QCOMPARE(messages.messages, QStringList());
+    }
+
+    // Enter on the schedule while no cell is being edited does not rebuild it.
+    void enterOnGrafikWithoutEditor() {
+        ScriptedMessages messages;
+        TForm1 form(messages);
+        fillLoan(form);
+        form.BBGrafClick(form.BBGraf);
+        form.Grafik->setCurrentCell(3, 1);
+        form.Grafik->grid().setCell(2, 1, QStringLiteral("X"));
+        QTest::keyClick(form.Grafik, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(form.Grafik->grid().cell(2, 1), QStringLiteral("X"));
     }
 
     void typedIntoMemo() {

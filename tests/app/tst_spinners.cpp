@@ -37,6 +37,18 @@ struct CapturedErrors {
     QStringList messages;
 };
 
+// A loan whose schedule builds: the five main fields and two different dates.
+void fillLoan(TForm1& form) {
+    form.ECreditor->setCurrentIndex(3);
+    form.ETip->setCurrentIndex(0);
+    form.ESummCred->setText(QStringLiteral("100000"));
+    form.ESrok0->setText(QStringLiteral("12"));
+    form.EProcent0->setText(QStringLiteral("12"));
+    form.EDataVydachi->setDate(QDate(2020, 1, 15));
+    form.EDataPlateja->setDate(QDate(2020, 2, 15));
+    form.EPere->setCurrentIndex(0);
+}
+
 } // namespace
 
 class TestSpinners : public QObject {
@@ -270,6 +282,57 @@ private slots:
                  QStringList{QStringLiteral("'%1' is not a valid floating point value").arg(text)});
         QCOMPARE(errors.senders, QList<QObject*>{ud});
         QCOMPARE(edit->text(), text);
+    }
+
+    // A click rebuilds the schedule only while the loan's main fields are filled in.
+    void spinnerRebuilds_data() {
+        QTest::addColumn<QString>("emptied");
+        QTest::addColumn<bool>("rebuilt");
+        QTest::newRow("all five filled") << "" << true;
+        QTest::newRow("no lender") << "ECreditor" << false;
+        QTest::newRow("no payment type") << "ETip" << false;
+        QTest::newRow("no amount") << "ESummCred" << false;
+        QTest::newRow("no term") << "ESrok0" << false;
+        QTest::newRow("no rate") << "EProcent0" << false;
+        QTest::newRow("untouched rate 0.00") << "0.00" << false;
+    }
+    void spinnerRebuilds() {
+        QFETCH(QString, emptied);
+        QFETCH(bool, rebuilt);
+        ScriptedMessages messages;
+        TForm1 form(messages);
+        CapturedErrors errors;
+        fillLoan(form);
+        if (emptied == QLatin1String("ECreditor"))
+            form.ECreditor->setCurrentIndex(-1);
+        else if (emptied == QLatin1String("ETip"))
+            form.ETip->setCurrentIndex(-1);
+        else if (emptied == QLatin1String("0.00"))
+            form.EProcent0->setText(emptied);
+        else if (!emptied.isEmpty())
+            form.findChild<TEdit*>(emptied)->setText(QString());
+        form.EProcentRiska0->setText(QStringLiteral("0"));
+
+        form.UDProcentRiska0_00_1000->upButton()->click();
+        QCOMPARE(form.EProcentRiska0->text(), QStringLiteral("0,1"));
+        QCOMPARE(errors.types, QStringList());
+        QCOMPARE(messages.messages, QStringList());
+        QCOMPARE(form.Status->panelText(0).isEmpty(), !rebuilt);
+        QCOMPARE(form.Grafik->grid().rowCount() > 2, rebuilt);
+        if (!rebuilt)
+            return;
+        QVERIFY(form.Status->panelText(1).startsWith(QStringLiteral("Переплата: ")));
+
+        // Every further click rebuilds again: a higher rate costs more interest.
+        const QString overpayment = form.Status->panelText(1);
+        form.UDProcent0_01_0000->upButton()->click();
+        QCOMPARE(form.EProcent0->text(), QStringLiteral("13"));
+        QVERIFY(form.Status->panelText(1) != overpayment);
+        // A click the bound keeps rebuilds all the same.
+        form.EProcent0->setText(QStringLiteral("5"));
+        form.UDProcent0_10_0000->downButton()->click();
+        QCOMPARE(form.EProcent0->text(), QStringLiteral("5"));
+        QVERIFY(form.Status->panelText(1) != overpayment);
     }
 
     void rebuildWanted_data() {
