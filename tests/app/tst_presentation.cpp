@@ -74,6 +74,18 @@ QList<int> shownWidths(const TStringGridView* grid, int columns) {
     return widths;
 }
 
+// A loan whose schedule builds: the five main fields and two different dates.
+void fillLoan(TForm1& form) {
+    form.ECreditor->setCurrentIndex(3);
+    form.ETip->setCurrentIndex(0);
+    form.ESummCred->setText(QStringLiteral("100000"));
+    form.ESrok0->setText(QStringLiteral("12"));
+    form.EProcent0->setText(QStringLiteral("12"));
+    form.EDataVydachi->setDate(QDate(2020, 1, 15));
+    form.EDataPlateja->setDate(QDate(2020, 2, 15));
+    form.EPere->setCurrentIndex(0);
+}
+
 } // namespace
 
 class TestPresentation : public QObject {
@@ -251,6 +263,30 @@ private slots:
         QCOMPARE(widths[0], 5);
         QCOMPARE(widths[1], textWidth(form->Grafik, "Дата") + 5);
         QCOMPARE(widths[6], 5);
+    }
+
+    // After a build every column is as wide as its widest text plus 5; "Очистить график"
+    // shrinks them all back to 5.
+    void widthsAfterBuildAndClear() {
+        showForm();
+        fillLoan(*form);
+        form->StrahYesNoKred->setChecked(true);
+        form->StrahSumm->setText(QStringLiteral("1200"));
+        form->StrahCol->setText(QStringLiteral("12"));
+        form->BBGraf->click();
+        QCOMPARE(messages->messages, QStringList());
+        QCoreApplication::processEvents();
+        const int columns = form->Grafik->grid().colCount();
+        QVERIFY(columns > 7);
+        const QList<int> built = shownWidths(form->Grafik, columns);
+        QCOMPARE(built, fittedWidths(form->Grafik, columns));
+        for (int w : built)
+            QVERIFY(w > 5);
+
+        form->ClearGrafik->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(form->Grafik->grid().colCount(), 7);
+        QCOMPARE(shownWidths(form->Grafik, 7), QList<int>(7, 5));
     }
 
     // Early payments fit their two columns the same way.
