@@ -371,9 +371,13 @@ void TForm1::buildControls() {
         R_31 = make<QRadioButton>("R_31", body, QStringLiteral("Каждый 31 день"));
         R_31->setChecked(true);
         C360 = make<QCheckBox>("C360", body, QStringLiteral("360 дней в году"));
+        // Margins 3 around every control; the radio buttons keep one parent, so that they
+        // form one group.
+        layout->setContentsMargins(3, 3, 3, 3);
+        layout->setSpacing(6);
         for (QWidget* w :
              std::initializer_list<QWidget*>{EPere, CSubb, CVosk, CPraz, R_30, R_31, C360})
-            layout->addWidget(withMargins(w, 3));
+            layout->addWidget(w);
         layout->addStretch(1);
     }
 

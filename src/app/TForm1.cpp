@@ -24,9 +24,10 @@ TForm1::~TForm1() {
 void TForm1::FormCreate(QObject* /*sender*/) {
     ErrorHook::install(
         [this](QObject* sender, std::exception_ptr error) { Error(sender, std::move(error)); });
-    setWindowState(windowState() | Qt::WindowMaximized);
+    // The size first: resizing a maximized window would take its maximized state away.
     if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
         resize(screen->size());
+    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 bool TForm1::event(QEvent* e) {
