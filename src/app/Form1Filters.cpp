@@ -63,18 +63,25 @@ void TForm1::EProcentRiska0KeyPress(QObject* sender, QChar& key) {
 // Amounts: ESummCred, StrahSumm, SMSSumm, DopSumm and the cell editors of Grafik and DosPlat.
 void TForm1::SummKeyPress(QObject* sender, QChar& key) {
     using KeyFilters::SummEditor;
-    SummEditor editor = SummEditor::None;
-    KeyFilters::Field field;
     TEdit* grafikEditor = Grafik->inplaceEditor();
     TEdit* dosPlatEditor = DosPlat->inplaceEditor();
-    const QWidget* focused = QApplication::focusWidget();
-    if (TEdit* box = fieldAmong(sender, {ESummCred, StrahSumm, SMSSumm, DopSumm})) {
+    const auto isSource = [&](const QObject* o) {
+        return o && (o == ESummCred || o == StrahSumm || o == SMSSumm || o == DopSumm ||
+                     o == Grafik || o == DosPlat || o == grafikEditor || o == dosPlatEditor);
+    };
+    // The control the key was typed into, else the one that has the focus.
+    const QObject* source = isSource(sender) ? sender : QApplication::focusWidget();
+
+    SummEditor editor = SummEditor::None;
+    KeyFilters::Field field;
+    if (source == ESummCred || source == StrahSumm || source == SMSSumm || source == DopSumm) {
         editor = SummEditor::EditBox;
-        field = fieldOf(box);
-    } else if (grafikEditor && (sender == Grafik || focused == grafikEditor)) {
+        field = fieldOf(static_cast<const TEdit*>(source));
+    } else if (grafikEditor && (source == Grafik || source == grafikEditor)) {
         editor = SummEditor::GrafikCell;
         field = fieldOf(grafikEditor);
-    } else if (dosPlatEditor && (sender == DosPlat || focused == dosPlatEditor)) {
+    } else if (dosPlatEditor && (source == DosPlat || source == dosPlatEditor)) {
+        // Early payment dates are typed into column 0.
         editor = DosPlat->col() == 0 ? SummEditor::DosPlatDate : SummEditor::DosPlatCell;
         field = fieldOf(dosPlatEditor);
     }

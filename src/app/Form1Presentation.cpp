@@ -8,7 +8,6 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
-#include <QPointer>
 #include <QScrollBar>
 #include <QUrl>
 
