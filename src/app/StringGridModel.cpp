@@ -23,7 +23,7 @@ int StringGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant StringGridModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index))
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return m_grid.cell(index.column(), index.row() + m_fixedRows);
@@ -38,7 +38,7 @@ QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, i
 }
 
 Qt::ItemFlags StringGridModel::flags(const QModelIndex& index) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index))
         return Qt::NoItemFlags;
     if (index.column() < m_grid.fixedCols())
         return Qt::ItemIsEnabled;
@@ -49,7 +49,7 @@ Qt::ItemFlags StringGridModel::flags(const QModelIndex& index) const {
 }
 
 bool StringGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (role != Qt::EditRole || !index.isValid() || !checkIndex(index))
         return false;
     bool done = false;
     guarded(const_cast<TStringGridView*>(m_view), [&] {
