@@ -6,7 +6,13 @@
 #include "ScheduleMath.h"
 #include "StringGrid.h"
 
+#include <QHash>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace Calc {
@@ -43,8 +49,53 @@ private:
     bool m_known = false;
 };
 
+// The texts of the repeating amounts of one build. Many rows repeat the same payment and add-on
+// instalments, and writing a number out is the costly part of a build: each distinct value is
+// written out once.
+class AmountTexts {
+public:
+    const QString& operator()(long double value) {
+        Key key;
+        std::memcpy(&key.mantissa, &value, sizeof key.mantissa);
+        std::memcpy(&key.exponent, reinterpret_cast<const char*>(&value) + sizeof key.mantissa,
+                    sizeof key.exponent);
+        auto found = m_texts.find(key);
+        if (found == m_texts.end())
+            found = m_texts.emplace(key, NumberText::FloatToStr(value)).first;
+        return found->second;
+    }
+
+private:
+    // The 80 bits of an extended value.
+    struct Key {
+        std::uint64_t mantissa = 0;
+        std::uint16_t exponent = 0;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        size_t operator()(const Key& k) const noexcept {
+            return std::hash<std::uint64_t>()(k.mantissa ^ (std::uint64_t(k.exponent) << 48));
+        }
+    };
+    std::unordered_map<Key, QString, KeyHash> m_texts;
+};
+
 long double yearLength(int year) {
     return QDate::isLeapYear(year) ? 366.0L : 365.0L;
+}
+
+// The dates of the schedule's cells. A rebuild reads the same date texts again; each text that
+// reads as a date is kept with its date for the program's run (a bounded number of them), a
+// text that does not fails every time it is read.
+QDate cellDate(const QString& text) {
+    static QHash<QString, QDate> dates;
+    if (const auto found = dates.constFind(text); found != dates.constEnd())
+        return *found;
+    const QDate date = DateText::StrToDate(text);
+    if (dates.size() >= 100000)
+        dates.clear();
+    dates.insert(text, date);
+    return date;
 }
 
 // The early payments of the table, their dates read as they are first needed: a date that is
@@ -63,7 +114,7 @@ public:
                 const QString text = m_grid.cell(0, m);
                 if (text.isEmpty())
                     continue;
-                known = DateText::StrToDate(text);
+                known = cellDate(text);
             }
             if (*known == date)
                 return m;
@@ -86,6 +137,16 @@ int paymentNumberAtOrAbove(const StringGrid& grid, int row) {
             return NumberText::StrToInt(text);
     }
     return 0;
+}
+
+// Adds columns at the right with the given headers.
+void addColumns(StringGrid& grid, const QStringList& headers) {
+    if (headers.isEmpty())
+        return;
+    const int first = grid.colCount();
+    grid.setColCount(first + static_cast<int>(headers.size()));
+    for (int c = 0; c < headers.size(); ++c)
+        grid.setCell(first + c, 0, headers[c]);
 }
 
 } // namespace
@@ -124,23 +185,23 @@ long double PeriodInterest(long double rate, long double balance, QDate d0, QDat
         const long double days = static_cast<long double>(DateText::DaysBetween(d0, d1));
         return mul(mul(div(div(rate, 100.0L), 360.0L), balance), days);
     }
-    const int m0 = d0.month();
-    const int m1 = d1.month();
-    const int y0 = d0.year();
-    const int y1 = d1.year();
+    int y0 = 0, m0 = 0, dd0 = 0;
+    int y1 = 0, m1 = 0, dd1 = 0;
+    d0.getDate(&y0, &m0, &dd0);
+    d1.getDate(&y1, &m1, &dd1);
     if (m1 == m0) {
         const long double length = QDate::isLeapYear(y0) && QDate::isLeapYear(y1) ? 366.0L : 365.0L;
-        const long double days = d1.day() - d0.day();
+        const long double days = dd1 - dd0;
         return mul(mul(div(div(rate, 100.0L), length), balance), days);
     }
-    const long double restOfMonth = d0.daysInMonth() - d0.day();
+    const long double restOfMonth = QDate(y0, m0, 1).daysInMonth() - dd0;
     const long double first =
         mul(mul(div(div(rate, 100.0L), yearLength(y0)), balance), restOfMonth);
-    long double secondDays = d1.day();
+    long double secondDays = dd1;
     const bool nextMonth = m1 == m0 + 1 || (m0 == 12 && m1 == 1);
     if (!nextMonth) {
         // A longer gap always counts as one February of the first year.
-        secondDays = (QDate::isLeapYear(y0) ? 29 : 28) + d1.day();
+        secondDays = (QDate::isLeapYear(y0) ? 29 : 28) + dd1;
     }
     const long double second =
         mul(mul(div(div(rate, 100.0L), yearLength(y1)), balance), secondDays);
@@ -176,16 +237,22 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
     long double payment = opening.p0; // P
     const int n = PaymentCount(terms);
 
-    // Add-on columns for insurance and SMS paid on top of the loan.
-    if (!terms.strahYesVKred && insurance() != 0) {
-        grafik.setColCount(grafik.colCount() + 1);
-        grafik.setCell(grafik.colCount() - 1, 0, InsuranceHeader);
+    // Add-on columns for insurance and SMS paid on top of the loan, the insurance column first.
+    // Both are added at once; when the SMS share cannot be computed, the insurance column is
+    // still there.
+    QStringList addOnHeaders;
+    if (!terms.strahYesVKred && insurance() != 0)
+        addOnHeaders << InsuranceHeader;
+    long double smsShare = 0;
+    try {
+        smsShare = SmsShare(terms);
+    } catch (...) {
+        addColumns(grafik, addOnHeaders);
+        throw;
     }
-    const long double smsShare = SmsShare(terms);
-    if (!terms.smsYesVKred && smsShare != 0) {
-        grafik.setColCount(grafik.colCount() + 1);
-        grafik.setCell(grafik.colCount() - 1, 0, SmsHeaderNew);
-    }
+    if (!terms.smsYesVKred && smsShare != 0)
+        addOnHeaders << SmsHeaderNew;
+    addColumns(grafik, addOnHeaders);
     // Insurance instalment k and the remainder a left for row N.
     std::optional<long double> instalment;
     const auto k = [&]() {
@@ -198,6 +265,7 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
     };
 
     EarlyPayments earlyPayments(dosPlat);
+    AmountTexts texts;
     const int lastRow = grafik.rowCount() - 1; // R
     bool recalculate = false;
     long double previousPrincipal = 0; // value of cell (3, i - 1)
@@ -225,7 +293,7 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
             break;
         }
 
-        const QDate d1 = DateText::StrToDate(grafik.cell(1, i));
+        const QDate d1 = cellDate(grafik.cell(1, i));
         const QDate d0 = i == 1 ? terms.dataVydachi : previousDate;
 
         long double i0 = PeriodInterest(rate0(), balance, d0, d1, terms.c360);
@@ -300,10 +368,15 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
             paymentCell = Okruglit(add(remainder(), payment));
         else
             paymentCell = Okruglit(payment);
-        grafik.setCell(2, i, NumberText::FloatToStr(paymentCell));
-        grafik.setCell(2, i,
-                       NumberText::FloatToStr(
-                           add(Okruglit(NumberText::StrToFloat(grafik.cell(2, i))), smsShare)));
+        // The payment cell is written, read back and rounded once more before the SMS share is
+        // added. A kopeck amount below 10^12 is written with all its digits and reads back as
+        // the same amount, so there the round trip through the text is left out.
+        long double shownPayment = paymentCell;
+        if (!(std::fabs(paymentCell) < 1e12L)) {
+            grafik.setCell(2, i, NumberText::FloatToStr(paymentCell));
+            shownPayment = Okruglit(NumberText::StrToFloat(grafik.cell(2, i)));
+        }
+        grafik.setCell(2, i, texts(add(shownPayment, smsShare)));
 
         const long double principalRounded = Okruglit(principal);
         const long double balanceRounded = Okruglit(balance);
@@ -319,25 +392,23 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
                 grafik.setCell(7, 0, InsuranceHeader);
                 if (rowIndex < insuranceRows()) {
                     const long double shown = remainder() > k() ? add(k(), 0.01L) : k();
-                    grafik.setCell(7, i, NumberText::FloatToStr(shown));
+                    grafik.setCell(7, i, texts(shown));
                 } else if (rowIndex == insuranceRows()) {
                     const long double shown =
                         remainder() > k()
                             ? sub(insurance(), mul(sub(insuranceRows(), 1.0L), add(k(), 0.01L)))
                             : remainder();
-                    grafik.setCell(7, i, NumberText::FloatToStr(shown));
+                    grafik.setCell(7, i, texts(shown));
                 }
             } else if (terms.smsYesNoKred) {
                 grafik.setCell(7, 0, SmsHeader);
-                grafik.setCell(7, i, NumberText::FloatToStr(smsShare));
+                grafik.setCell(7, i, texts(smsShare));
             }
             // The SMS column beside the insurance shows the plain share, without the lift to
             // the next kopeck. It exists only when the share is not 0.
             if (grafik.cell(7, 0) == InsuranceHeader && terms.smsYesNoKred && columns == 9) {
                 grafik.setCell(8, 0, SmsHeader);
-                grafik.setCell(
-                    8, i,
-                    NumberText::FloatToStr(Okruglit(div(smsPrice(), static_cast<long double>(n)))));
+                grafik.setCell(8, i, texts(Okruglit(div(smsPrice(), static_cast<long double>(n)))));
             }
         }
 

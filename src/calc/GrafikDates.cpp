@@ -6,6 +6,8 @@
 #include "RegionalSettings.h"
 #include "StringGrid.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <vector>
 
@@ -33,11 +35,58 @@ QDate shiftOffDaysOff(QDate date, const LoanTerms& terms, bool holidaysApply) {
     }
 }
 
+// Writing out numbers and dates is the costly part of laying out a schedule, and a rebuild
+// after a change of a rate writes the same payment numbers and dates again: their texts are
+// kept for the program's run (a bounded number of them).
+const QString& paymentNumberText(int i) {
+    static std::vector<QString> texts;
+    constexpr int Kept = 10000;
+    if (i >= Kept) {
+        static QString text;
+        text = NumberText::FloatToStr(i);
+        return text;
+    }
+    if (texts.size() <= static_cast<size_t>(i))
+        texts.resize(static_cast<size_t>(i) + 1);
+    QString& text = texts[static_cast<size_t>(i)];
+    if (text.isEmpty())
+        text = NumberText::FloatToStr(i);
+    return text;
+}
+
+QString dateText(QDate date) {
+    static QHash<qint64, QString> texts;
+    const qint64 day = date.toJulianDay();
+    if (const auto found = texts.constFind(day); found != texts.constEnd())
+        return *found;
+    if (texts.size() >= 100000)
+        texts.clear();
+    const QString text = DateText::DateToStr(date);
+    texts.insert(day, text);
+    return text;
+}
+
 bool isAsciiDigits(const QString& text) {
     for (QChar c : text)
         if (c < u'0' || c > u'9')
             return false;
     return true;
+}
+
+// The sort key of a date text as a number when all eight of its key characters are digits,
+// else -1.
+long long numericSortKey(const QString& dateText) {
+    if (dateText.size() < 10)
+        return -1;
+    static constexpr int positions[8] = {6, 7, 8, 9, 3, 4, 0, 1};
+    long long key = 0;
+    for (int p : positions) {
+        const QChar c = dateText[p];
+        if (c < u'0' || c > u'9')
+            return -1;
+        key = key * 10 + (c.unicode() - u'0');
+    }
+    return key;
 }
 
 } // namespace
@@ -77,8 +126,8 @@ void GrafikDates(const LoanTerms& terms, StringGrid& grafik, const StringGrid& d
             date = terms.dataPlateja.addMonths(i - 1);
         // The last payment is due on its date even when that is a holiday.
         date = shiftOffDaysOff(date, terms, terms.cPraz && i != n);
-        grafik.setCell(0, i, NumberText::FloatToStr(i));
-        grafik.setCell(1, i, DateText::DateToStr(date));
+        grafik.setCell(0, i, paymentNumberText(i));
+        grafik.setCell(1, i, dateText(date));
         previous = date;
     }
 
@@ -101,22 +150,47 @@ void GrafikDates(const LoanTerms& terms, StringGrid& grafik, const StringGrid& d
     if (last == regularRows - 1)
         return;
 
-    std::vector<int> order;
-    std::vector<QString> keys(static_cast<size_t>(last) + 1);
-    for (int r = 1; r <= last; ++r) {
-        order.push_back(r);
-        keys[static_cast<size_t>(r)] = DateSortKey(grafik.cell(1, r));
-    }
-    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
-        return CompareSortKeys(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)]) < 0;
-    });
-    std::vector<QStringList> rows(static_cast<size_t>(last) + 1);
+    std::vector<int> order; // order[k]: the row that goes to position k + 1
     for (int r = 1; r <= last; ++r)
-        rows[static_cast<size_t>(r)] = grafik.row(r);
+        order.push_back(r);
+    // Keys of eight digits compare as the numbers they spell; only other keys need the
+    // locale's comparison.
+    std::vector<long long> numericKeys(static_cast<size_t>(last) + 1, -1);
+    bool allNumeric = true;
+    for (int r = 1; r <= last && allNumeric; ++r) {
+        numericKeys[static_cast<size_t>(r)] = numericSortKey(grafik.cell(1, r));
+        allNumeric = numericKeys[static_cast<size_t>(r)] >= 0;
+    }
+    if (allNumeric) {
+        std::stable_sort(order.begin(), order.end(), [&numericKeys](int a, int b) {
+            return numericKeys[static_cast<size_t>(a)] < numericKeys[static_cast<size_t>(b)];
+        });
+    } else {
+        std::vector<QString> keys(static_cast<size_t>(last) + 1);
+        for (int r = 1; r <= last; ++r)
+            keys[static_cast<size_t>(r)] = DateSortKey(grafik.cell(1, r));
+        std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
+            return CompareSortKeys(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)]) < 0;
+        });
+    }
+    // Rows move into place by exchanges, following each cycle of the new order.
+    std::vector<int> position(static_cast<size_t>(last) + 1); // current position of a row
+    std::vector<int> occupant(static_cast<size_t>(last) + 1); // row at a current position
     for (int r = 1; r <= last; ++r) {
-        const int from = order[static_cast<size_t>(r - 1)];
-        if (from != r)
-            grafik.setRow(r, rows[static_cast<size_t>(from)]);
+        position[static_cast<size_t>(r)] = r;
+        occupant[static_cast<size_t>(r)] = r;
+    }
+    for (int target = 1; target <= last; ++target) {
+        const int row = order[static_cast<size_t>(target - 1)];
+        const int from = position[static_cast<size_t>(row)];
+        if (from == target)
+            continue;
+        const int displaced = occupant[static_cast<size_t>(target)];
+        grafik.exchangeRows(target, from);
+        occupant[static_cast<size_t>(target)] = row;
+        occupant[static_cast<size_t>(from)] = displaced;
+        position[static_cast<size_t>(row)] = target;
+        position[static_cast<size_t>(displaced)] = from;
     }
 }
 

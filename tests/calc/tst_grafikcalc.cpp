@@ -392,6 +392,12 @@ private slots:
         QTest::newRow("early payment date that does not exist")
             << example << QStringList{"32.03.2020=100"} << QStringList{} << "EConvertError" << 14
             << QStringList{"1=1|15.02.2020|||||"};
+        QTest::newRow("SMS price not a number after the insurance column")
+            << sms(insurance(example, "1000", "3"), "abc") << QStringList{} << QStringList{}
+            << "EConvertError" << 13
+            << QStringList{"0=№|Дата|Месячный платёж|Основной долг|Проценты|Остаток "
+                           "долга|корр. процентов|Страховка",
+                           "1=1|15.02.2020||||||"};
         QTest::newRow("a lone minus as correction")
             << example << QStringList{} << QStringList{"2=-"} << "EConvertError" << 13
             << QStringList{"1=1|15.02.2020|8884,88|7868,49|1016,39|92131,51|",

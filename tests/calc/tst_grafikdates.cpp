@@ -115,6 +115,15 @@ private slots:
         QTest::newRow("no payments: early payments alone in date order")
             << 0 << QStringList{"15.03.2020", "01.02.2020"}
             << QStringList{"|01.02.2020", "|15.03.2020"};
+        QTest::newRow("scrambled entries among payments")
+            << 3
+            << QStringList{"20.04.2020", "01.02.2020", "16.03.2020", "15.04.2020", "01.01.2020"}
+            << QStringList{"|01.01.2020", "|01.02.2020",  "1|15.02.2020", "2|15.03.2020",
+                           "|16.03.2020", "3|15.04.2020", "|15.04.2020",  "|20.04.2020"};
+        QTest::newRow("scrambled entries with an odd one compare as the locale does")
+            << 2 << QStringList{"20.04.2020", "1.3.2021", "01.02.2020"}
+            << QStringList{"|01.02.2020", "1|15.02.2020", "2|15.03.2020", "|20.04.2020",
+                           "|1.3.2021"};
         QTest::newRow("an early payment on a payment date follows that payment")
             << 3 << QStringList{"15.03.2020"}
             << QStringList{"1|15.02.2020", "2|15.03.2020", "|15.03.2020", "3|15.04.2020"};
