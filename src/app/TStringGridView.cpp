@@ -105,6 +105,27 @@ public:
             model->setData(index, edit->text(), Qt::EditRole);
     }
 
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                // The editor and its key hook see Enter first. The hook may rebuild the grid,
+                // which closes the editor; otherwise the editor closes with its text.
+                QPointer<TEdit> editor = qobject_cast<TEdit*>(object);
+                TStringGridView* view = m_view;
+                QMetaObject::invokeMethod(
+                    view,
+                    [view, editor] {
+                        if (editor && view->inplaceEditor() == editor)
+                            view->hideEditor();
+                    },
+                    Qt::QueuedConnection);
+                return false;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& /*index*/) const override {
         editor->setGeometry(option.rect);
