@@ -39,8 +39,8 @@ struct LoanTerms {
 
 namespace Calc {
 
-// The number of payments n of ESrok0. A text that is not a whole number, or a negative count,
-// raises EConvertError.
+// The number of payments n of ESrok0. A text that is not a whole number, a negative count or
+// one too large to number the rows of a grid raises EConvertError.
 int PaymentCount(const LoanTerms& terms);
 
 } // namespace Calc

@@ -185,6 +185,8 @@ private slots:
         QTest::newRow("letters") << "abc";
         QTest::newRow("empty") << "";
         QTest::newRow("negative") << "-3";
+        QTest::newRow("beyond a whole number") << "3000000000";
+        QTest::newRow("more rows than a grid counts") << "2147483647";
     }
     void termNotACountFailsAfterEmptyingTheDates() {
         QFETCH(QString, term);
