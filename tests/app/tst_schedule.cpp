@@ -33,6 +33,7 @@ private slots:
     void leavingASumCompletesIt_data();
     void leavingASumCompletesIt();
     void typedSumIsCompletedWhenLeft();
+    void typedSumIsCompletedWhenAnotherCellIsClicked();
     void earlyPaymentThroughTheWindow();
 
 private:
@@ -463,6 +464,24 @@ void ScheduleWindowTest::typedSumIsCompletedWhenLeft() {
     QCOMPARE(f.DosPlat->inplaceEditor()->text(), QStringLiteral("250"));
     f.DosPlat->setCurrentCell(0, 1);
     QCOMPARE(f.DosPlat->grid().cell(1, 1), QStringLiteral("250,00"));
+}
+
+void ScheduleWindowTest::typedSumIsCompletedWhenAnotherCellIsClicked() {
+    TForm1& f = *m_form;
+    f.CategoryPanel4->expand();
+    QTest::mouseClick(f.AddDosPlat, Qt::LeftButton);
+    QTRY_VERIFY(f.DosPlat->isVisible());
+    f.DosPlat->setCurrentCell(1, 1);
+    f.DosPlat->setFocus();
+    QTest::keyClicks(f.DosPlat, "75");
+    QVERIFY(f.DosPlat->inplaceEditor());
+    const QRect target = f.DosPlat->cellRect(1, 2);
+    QVERIFY(!target.isEmpty());
+    QWidget* viewport = f.DosPlat->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, viewport->mapFrom(f.DosPlat, target.center()));
+    QCOMPARE(f.DosPlat->row(), 2);
+    QCOMPARE(f.DosPlat->grid().cell(1, 1), QStringLiteral("75,00"));
+    QCOMPARE(f.DosPlat->grid().cell(1, 2), QString());
 }
 
 void ScheduleWindowTest::earlyPaymentThroughTheWindow() {
