@@ -15,7 +15,9 @@ namespace {
     throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
 }
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Checks the shape of a number text and gives it in the C form ("." as decimal point) that
 // from_chars reads. Empty result: not a number.
@@ -66,9 +68,117 @@ std::string toCForm(const QString& text) {
     return out;
 }
 
+// Plain decimal texts ("-ddd,dd", no exponent, at most 19 digits) are read exactly with integer
+// arithmetic: the digits as a whole number and the power of ten are both exact in the 64-bit
+// mantissa, so their one division gives the correctly rounded value, as the general reader does.
+bool readPlainDecimal(const QString& text, long double& value) {
+    const qsizetype n = text.size();
+    if (n == 0 || n > 21)
+        return false;
+    qsizetype i = 0;
+    const bool negative = text[0] == u'-';
+    if (negative)
+        i = 1;
+    unsigned long long digits = 0;
+    int count = 0;
+    int decimals = -1;
+    for (; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            digits = digits * 10 + (c - u'0');
+            ++count;
+            if (decimals >= 0)
+                ++decimals;
+        } else if (c == Regional::DecimalSeparator && decimals < 0) {
+            decimals = 0;
+        } else {
+            return false;
+        }
+    }
+    if (count == 0 || count > 19)
+        return false;
+    static constexpr long double pow10[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
+                                            1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+                                            1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L};
+    const long double whole = static_cast<long double>(digits);
+    value = decimals > 0 ? whole / pow10[decimals] : whole;
+    if (negative)
+        value = -value;
+    return true;
+}
+
+// The 15 significant digits of v in [1E-4, 1E15), rounded to nearest with ties to even on the
+// exact binary value, by integer arithmetic: v = m * 2^-shift with the 64-bit mantissa m, and
+// the digits are m * 10^k * 2^-shift rounded. False when v lies outside that range.
+__extension__ using UInt128 = unsigned __int128;
+
+bool fifteenDigits(long double v, unsigned long long& digits, int& exponent) {
+    if (!(v >= 1e-4L && v < 1e15L))
+        return false;
+    int e2 = 0;
+    const long double fraction = std::frexp(v, &e2); // v = fraction * 2^e2, fraction in [0.5, 1)
+    const auto m = static_cast<unsigned long long>(std::ldexp(fraction, 64));
+    const int shift = 64 - e2;
+    if (shift <= 0 || shift >= 127)
+        return false;
+    static constexpr unsigned long long pow10[19] = {1ULL,
+                                                     10ULL,
+                                                     100ULL,
+                                                     1000ULL,
+                                                     10000ULL,
+                                                     100000ULL,
+                                                     1000000ULL,
+                                                     10000000ULL,
+                                                     100000000ULL,
+                                                     1000000000ULL,
+                                                     10000000000ULL,
+                                                     100000000000ULL,
+                                                     1000000000000ULL,
+                                                     10000000000000ULL,
+                                                     100000000000000ULL,
+                                                     1000000000000000ULL,
+                                                     10000000000000000ULL,
+                                                     100000000000000000ULL,
+                                                     1000000000000000000ULL};
+    // Decimal exponent estimate; corrected below when the digits come out one too few or many.
+    int d = static_cast<int>(std::floor(std::log10(static_cast<double>(v))));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int k = 14 - d;
+        if (k < 0 || k > 18)
+            return false;
+        const UInt128 scaled = static_cast<UInt128>(m) * pow10[k];
+        UInt128 n = scaled >> shift;
+        if (n < pow10[14]) {
+            --d;
+            continue;
+        }
+        if (n >= pow10[15]) {
+            ++d;
+            continue;
+        }
+        const UInt128 rest = scaled - (n << shift);
+        const UInt128 half = static_cast<UInt128>(1) << (shift - 1);
+        if (rest > half || (rest == half && (n & 1U)))
+            ++n;
+        if (n == pow10[15]) {
+            n = pow10[14];
+            ++d;
+        }
+        if (d >= 15)
+            return false;
+        digits = static_cast<unsigned long long>(n);
+        exponent = d;
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 long double StrToFloat(const QString& text) {
+    long double plain = 0;
+    if (readPlainDecimal(text, plain))
+        return plain;
     const std::string c = toCForm(text);
     if (c.empty())
         notAFloat(text);
@@ -98,17 +208,22 @@ QString FloatToStr(long double value) {
     if (value == 0)
         return QStringLiteral("0");
 
-    // 15 significant digits: d.dddddddddddddde±x
-    char buf[64];
-    const auto res =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
-    std::string s(buf, res.ptr);
-    const bool negative = s.front() == '-';
-    if (negative)
-        s.erase(0, 1);
-    const size_t ePos = s.find('e');
-    int exponent = std::stoi(s.substr(ePos + 1));
-    std::string digits = s.substr(0, 1) + s.substr(2, ePos - 2);
+    const bool negative = value < 0;
+    int exponent = 0;
+    std::string digits;
+    unsigned long long fifteen = 0;
+    if (fifteenDigits(std::fabs(value), fifteen, exponent)) {
+        digits = std::to_string(fifteen);
+    } else {
+        // 15 significant digits: d.dddddddddddddde±x
+        char buf[64];
+        const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                       std::chars_format::scientific, 14);
+        const std::string s(buf, res.ptr);
+        const size_t ePos = s.find('e');
+        exponent = std::stoi(s.substr(ePos + 1));
+        digits = s.substr(0, 1) + s.substr(2, ePos - 2);
+    }
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 

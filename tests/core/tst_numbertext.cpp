@@ -3,7 +3,10 @@
 
 #include <QTest>
 
+#include <charconv>
 #include <clocale>
+#include <random>
+#include <string>
 
 using namespace NumberText;
 
@@ -85,7 +88,8 @@ private slots:
             QFAIL("no EConvertError");
         } catch (const EConvertError& e) {
             QCOMPARE(e.className(), QStringLiteral("EConvertError"));
-            QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid floating point value").arg(text));
+            QCOMPARE(e.message(),
+                     QStringLiteral("'%1' is not a valid floating point value").arg(text));
         }
     }
 
@@ -96,9 +100,51 @@ private slots:
         }
     }
 
+    // Amount-like texts are read and written by exact integer shortcuts; they must agree with
+    // the general correctly rounded conversions everywhere, ties and range edges included.
+    void shortcutsAgreeWithGeneralConversion() {
+        std::mt19937_64 random(20261210);
+        const auto read = [](const std::string& c) {
+            long double v = 0;
+            std::from_chars(c.data(), c.data() + c.size(), v);
+            return v;
+        };
+        for (int i = 0; i < 200000; ++i) {
+            long double v;
+            switch (i % 4) {
+            case 0: // kopeck amounts
+                v = static_cast<long double>(random() % 100000000000ULL) / 100.0L;
+                break;
+            case 1: // results of long arithmetic
+                v = static_cast<long double>(random() % 1000000000ULL) / 3.0L / 7.0L;
+                break;
+            case 2: // any magnitude around the fixed-form range
+                v = std::ldexp(static_cast<long double>(random() | 1ULL << 63), -64) *
+                    std::pow(10.0L, static_cast<long double>(static_cast<int>(random() % 24) - 6));
+                break;
+            default: // exact ties at the 15th digit
+                v = static_cast<long double>(random() % 1000000000000000ULL) + 0.5L;
+                break;
+            }
+            // Written: the same 15 digits as the general correctly rounded form.
+            char buf[64];
+            auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+            const long double fifteen = read(std::string(buf, res.ptr));
+            QCOMPARE(StrToFloat(FloatToStr(v)), fifteen);
+            // Read: a kopeck text gives the correctly rounded value.
+            res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 2);
+            std::string cents(buf, res.ptr);
+            const long double expected = read(cents);
+            cents[cents.find('.')] = ',';
+            QCOMPARE(StrToFloat(QString::fromLatin1(cents.c_str())), expected);
+        }
+    }
+
     void nonFiniteIsNeverShown() {
-        QVERIFY_THROWS_EXCEPTION(EOverflow, FloatToStr(std::numeric_limits<long double>::infinity()));
-        QVERIFY_THROWS_EXCEPTION(EInvalidOp, FloatToStr(std::numeric_limits<long double>::quiet_NaN()));
+        QVERIFY_THROWS_EXCEPTION(EOverflow,
+                                 FloatToStr(std::numeric_limits<long double>::infinity()));
+        QVERIFY_THROWS_EXCEPTION(EInvalidOp,
+                                 FloatToStr(std::numeric_limits<long double>::quiet_NaN()));
     }
 
     void strToInt_data() {
@@ -124,7 +170,8 @@ private slots:
                 StrToInt(text);
                 QFAIL("no EConvertError");
             } catch (const EConvertError& e) {
-                QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid integer value").arg(text));
+                QCOMPARE(e.message(),
+                         QStringLiteral("'%1' is not a valid integer value").arg(text));
             }
         }
     }
