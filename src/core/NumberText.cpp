@@ -3,6 +3,7 @@
 #include "Exceptions.h"
 #include "RegionalSettings.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -140,8 +141,9 @@ bool fifteenDigits(long double v, unsigned long long& digits, int& exponent) {
                                                      10000000000000000ULL,
                                                      100000000000000000ULL,
                                                      1000000000000000000ULL};
-    // Decimal exponent estimate; corrected below when the digits come out one too few or many.
-    int d = static_cast<int>(std::floor(std::log10(static_cast<double>(v))));
+    // Decimal exponent: v lies in [2^(e2-1), 2^e2), so floor((e2-1) * log10(2)) is the exponent or
+    // one less; the loop corrects it when the digits come out one too few.
+    int d = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120));
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int k = 14 - d;
         if (k < 0 || k > 18)
@@ -210,53 +212,67 @@ QString FloatToStr(long double value) {
 
     const bool negative = value < 0;
     int exponent = 0;
-    std::string digits;
+    char digits[24]; // the significant digits, without trailing zeros
+    int count = 0;
     unsigned long long fifteen = 0;
     if (fifteenDigits(std::fabs(value), fifteen, exponent)) {
-        digits = std::to_string(fifteen);
+        count =
+            static_cast<int>(std::to_chars(digits, digits + sizeof digits, fifteen).ptr - digits);
     } else {
         // 15 significant digits: d.dddddddddddddde±x
         char buf[64];
         const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
                                        std::chars_format::scientific, 14);
-        const std::string s(buf, res.ptr);
-        const size_t ePos = s.find('e');
-        exponent = std::stoi(s.substr(ePos + 1));
-        digits = s.substr(0, 1) + s.substr(2, ePos - 2);
+        const char* e = std::find(buf, res.ptr, 'e');
+        std::from_chars(e + (e[1] == '+' ? 2 : 1), res.ptr, exponent);
+        digits[count++] = buf[0];
+        for (const char* p = buf + 2; p < e; ++p)
+            digits[count++] = *p;
     }
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
 
-    QString out;
+    // At most: sign, "0,", three zeros, 15 digits; or sign, 15 digits, comma, "E-", 4 digits.
+    char16_t out[40];
+    int len = 0;
+    const auto put = [&out, &len](char16_t c) {
+        out[len++] = c;
+    };
+    const auto putDigits = [&](int from, int to) {
+        for (int i = from; i < to; ++i)
+            put(static_cast<char16_t>(digits[i]));
+    };
+    const char16_t comma = Regional::DecimalSeparator.unicode();
     if (negative)
-        out += u'-';
+        put(u'-');
     if (exponent < -4 || exponent >= 15) {
-        out += QLatin1Char(digits[0]);
-        if (digits.size() > 1) {
-            out += Regional::DecimalSeparator;
-            out += QLatin1String(digits.data() + 1, static_cast<qsizetype>(digits.size() - 1));
+        putDigits(0, 1);
+        if (count > 1) {
+            put(comma);
+            putDigits(1, count);
         }
-        out += u'E';
-        out += QString::number(exponent);
-        return out;
-    }
-    if (exponent < 0) {
-        out += u'0';
-        out += Regional::DecimalSeparator;
-        out += QString(-exponent - 1, u'0');
-        out += QLatin1String(digits.data(), static_cast<qsizetype>(digits.size()));
-        return out;
-    }
-    const size_t whole = static_cast<size_t>(exponent) + 1;
-    if (digits.size() <= whole) {
-        out += QLatin1String(digits.data(), static_cast<qsizetype>(digits.size()));
-        out += QString(static_cast<qsizetype>(whole - digits.size()), u'0');
+        put(u'E');
+        char e[8];
+        const auto res = std::to_chars(e, e + sizeof e, exponent);
+        for (const char* p = e; p < res.ptr; ++p)
+            put(static_cast<char16_t>(*p));
+    } else if (exponent < 0) {
+        put(u'0');
+        put(comma);
+        for (int i = 0; i < -exponent - 1; ++i)
+            put(u'0');
+        putDigits(0, count);
     } else {
-        out += QLatin1String(digits.data(), static_cast<qsizetype>(whole));
-        out += Regional::DecimalSeparator;
-        out += QLatin1String(digits.data() + whole, static_cast<qsizetype>(digits.size() - whole));
+        const int whole = exponent + 1;
+        putDigits(0, std::min(count, whole));
+        for (int i = count; i < whole; ++i)
+            put(u'0');
+        if (count > whole) {
+            put(comma);
+            putDigits(whole, count);
+        }
     }
-    return out;
+    return QString(reinterpret_cast<const QChar*>(out), len);
 }
 
 QString FloatToFixed(long double value, int decimals, bool grouped) {
