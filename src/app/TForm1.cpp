@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "GridUpkeep.h"
 #include "Guarded.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@ TForm1::TForm1(MessageService& messages, QWidget* parent)
     , m_messages(messages) {
     setObjectName(QStringLiteral("Form1"));
     buildControls();
+    // The early-payments table shows its column titles from the start.
+    Calc::DosPlatClear(DosPlat->grid());
     wireEvents();
     guarded(this, [this] { FormCreate(this); });
 }

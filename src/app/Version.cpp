@@ -15,15 +15,18 @@ namespace {
 
 constexpr std::size_t BlockCapacity = 1024;
 
-constexpr char16_t FileVersionText[] = u"1.3.0.0";
-constexpr char16_t ProductVersionText[] = u"1.3";
+// The version numbers come from the project's version in the build.
+#define SUDOGRAF_UTF16_(text) u##text
+#define SUDOGRAF_UTF16(text) SUDOGRAF_UTF16_(text)
+constexpr char16_t FileVersionText[] = SUDOGRAF_UTF16(SUDOGRAF_FILE_VERSION);
+constexpr char16_t ProductVersionText[] = SUDOGRAF_UTF16(SUDOGRAF_PRODUCT_VERSION);
 constexpr char16_t ProductNameText[] = u"Ссудограф";
 // Language 0419 (Russian), code page 04E3 (1251).
 constexpr std::uint16_t Language = 0x0419;
 constexpr std::uint16_t CodePage = 0x04E3;
 constexpr std::uint32_t FixedSignature = 0xFEEF04BD;
-constexpr std::uint32_t VersionMS = (1u << 16) | 3u; // 1.3
-constexpr std::uint32_t VersionLS = 0;               // .0.0
+constexpr std::uint32_t VersionMS = (SUDOGRAF_VERSION_MAJOR << 16) | SUDOGRAF_VERSION_MINOR;
+constexpr std::uint32_t VersionLS = (SUDOGRAF_VERSION_PATCH << 16) | SUDOGRAF_VERSION_TWEAK;
 
 class BlockWriter {
 public:

@@ -370,11 +370,16 @@ void WindowTest::grids_data() {
     QTest::addColumn<int>("gridLineWidth");
     QTest::addColumn<bool>("editing");
     QTest::addColumn<bool>("headerShown");
+    QTest::addColumn<QStringList>("header");
 
-    QTest::newRow("Grafik") << "Grafik" << 7 << 2 << 1 << 2 << 100 << 2 << false << true;
-    QTest::newRow("List") << "List" << 2 << 2 << 1 << 0 << 64 << 1 << false << true;
-    QTest::newRow("DataPlateja") << "DataPlateja" << 3 << 1 << 0 << 0 << 64 << 1 << false << false;
-    QTest::newRow("DosPlat") << "DosPlat" << 2 << 2 << 1 << 0 << 90 << 1 << true << true;
+    QTest::newRow("Grafik") << "Grafik" << 7 << 2 << 1 << 2 << 100 << 2 << false << true
+                            << QStringList(7, QString());
+    QTest::newRow("List") << "List" << 2 << 2 << 1 << 0 << 64 << 1 << false << true
+                          << QStringList(2, QString());
+    QTest::newRow("DataPlateja") << "DataPlateja" << 3 << 1 << 0 << 0 << 64 << 1 << false << false
+                                 << QStringList(3, QString());
+    QTest::newRow("DosPlat") << "DosPlat" << 2 << 2 << 1 << 0 << 90 << 1 << true << true
+                             << QStringList{"Дата", "Сумма"};
 }
 
 void WindowTest::grids() {
@@ -390,6 +395,7 @@ void WindowTest::grids() {
     QTEST(view->gridLineWidth(), "gridLineWidth");
     QTEST(view->editing(), "editing");
     QTEST(!view->horizontalHeader()->isHidden(), "headerShown");
+    QTEST(view->grid().row(0), "header");
     QVERIFY(!view->rowSelect());
 }
 
