@@ -3,13 +3,17 @@
 #include "CheckedMath.h"
 #include "DateText.h"
 #include "NumberText.h"
+#include "RegionalSettings.h"
 #include "ScheduleMath.h"
 #include "StringGrid.h"
 
 #include <QHash>
+
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 
 #include <optional>
 #include <unordered_map>
@@ -49,36 +53,242 @@ private:
     bool m_known = false;
 };
 
-// The texts of the repeating amounts of one build. Many rows repeat the same payment and add-on
-// instalments, and writing a number out is the costly part of a build: each distinct value is
-// written out once.
-class AmountTexts {
+// The 80 bits of an extended value, as the key of a table of values.
+struct ValueKey {
+    std::uint64_t mantissa = 0;
+    std::uint16_t exponent = 0;
+    bool operator==(const ValueKey&) const = default;
+
+    explicit ValueKey(long double value) {
+        std::memcpy(&mantissa, &value, sizeof mantissa);
+        std::memcpy(&exponent, reinterpret_cast<const char*>(&value) + sizeof mantissa,
+                    sizeof exponent);
+    }
+};
+struct ValueKeyHash {
+    size_t operator()(const ValueKey& k) const noexcept {
+        return std::hash<std::uint64_t>()(k.mantissa ^ (std::uint64_t(k.exponent) << 48));
+    }
+};
+
+// A whole number of kopecks as Okruglit gives it: cents * 0.01 in extended precision. Such a
+// value lies within two units of the 19th significant digit of cents / 100, which has at most
+// 14 digits below 10^12, so its 15-digit text is exactly the kopecks written out, and that text
+// reads back as cents / 100.
+bool asKopecks(long double value, long long& cents) {
+    if (!(std::fabs(value) < 1e12L))
+        return false;
+    const long double scaled = value * 100.0L;
+    const auto nearest = static_cast<long long>(scaled < 0 ? scaled - 0.5L : scaled + 0.5L);
+    if (static_cast<long double>(nearest) * 0.01L != value)
+        return false;
+    cents = nearest;
+    return true;
+}
+
+// The text of a whole number of kopecks: as a number is written ("1234,5", "12") or in the
+// two-decimal form of the schedule ("1234,50", "12,00").
+QString kopecksText(long long cents, bool twoDecimals) {
+    char16_t buf[32];
+    char16_t* end = buf + std::size(buf);
+    char16_t* p = end;
+    unsigned long long rest = cents < 0 ? 0ULL - static_cast<unsigned long long>(cents)
+                                        : static_cast<unsigned long long>(cents);
+    const auto hundredths = static_cast<unsigned>(rest % 100);
+    rest /= 100;
+    if (twoDecimals || hundredths != 0) {
+        const unsigned tenths = hundredths / 10;
+        const unsigned last = hundredths % 10;
+        if (twoDecimals || last != 0)
+            *--p = static_cast<char16_t>(u'0' + last);
+        *--p = static_cast<char16_t>(u'0' + tenths);
+        *--p = Regional::DecimalSeparator.unicode();
+    }
+    do {
+        *--p = static_cast<char16_t>(u'0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (cents < 0)
+        *--p = u'-';
+    return QString(reinterpret_cast<const QChar*>(p), end - p);
+}
+
+// The amount cells (columns 2 to 8) of the rows computed so far. Writing a number out and
+// then once more in two-decimal form is the costly part of a build, so the cells are written
+// into the grid once, at the end, already in two-decimal form; the totals add the values
+// those texts read as without reading them again. A value that is a whole number of kopecks
+// is written by hand; any other goes through the general conversion. Columns whose rows
+// repeat the same amount (payment, insurance, SMS) share one entry per distinct value.
+// When the computation fails, the grid gets the cells as the computation wrote them: plain
+// number texts, not yet in two-decimal form.
+class AmountCells {
 public:
-    const QString& operator()(long double value) {
-        Key key;
-        std::memcpy(&key.mantissa, &value, sizeof key.mantissa);
-        std::memcpy(&key.exponent, reinterpret_cast<const char*>(&value) + sizeof key.mantissa,
-                    sizeof key.exponent);
-        auto found = m_texts.find(key);
-        if (found == m_texts.end())
-            found = m_texts.emplace(key, NumberText::FloatToStr(value)).first;
-        return found->second;
+    static constexpr int FirstColumn = 2;
+    static constexpr int Columns = 7; // 2 to 8
+
+    explicit AmountCells(int rows)
+        : m_rows(std::max(rows, 0))
+        , m_cells(static_cast<size_t>(m_rows) * Columns, -1) {
+        m_entries.reserve(static_cast<size_t>(m_rows) * 3 + 8);
+    }
+
+    // The cell gets the text of value; cells of repeating amounts share their entry.
+    void put(int col, int row, long double value, bool repeats) {
+        if (repeats) {
+            const auto [found, added] =
+                m_byValue.try_emplace(ValueKey(value), static_cast<int>(m_entries.size()));
+            if (added)
+                m_entries.push_back(entryOf(value));
+            slot(col, row) = found->second;
+            return;
+        }
+        slot(col, row) = static_cast<int>(m_entries.size());
+        m_entries.push_back(entryOf(value));
+    }
+
+    // The cell gets a text written elsewhere.
+    void putText(int col, int row, const QString& text) {
+        Entry e;
+        e.text = text;
+        slot(col, row) = static_cast<int>(m_entries.size());
+        m_entries.push_back(std::move(e));
+    }
+
+    // The cells as the computation wrote them.
+    void writeAsComputed(StringGrid& grid) {
+        forEachCell(grid, [&grid](int col, int row, Entry& e) {
+            grid.setCell(col, row, e.kopecks ? kopecksText(e.cents, false) : e.text);
+        });
+    }
+
+    // The cells in their two-decimal form. Every other amount cell of the grid, corrections
+    // included, is put into that form from its text.
+    void writeTwoDecimals(StringGrid& grid) {
+        forEachCell(grid, [&grid](int col, int row, Entry& e) {
+            if (!e.shownKnown) {
+                e.shown = e.kopecks ? kopecksText(e.cents, true) : TwoDecimals(e.text);
+                e.shownKnown = true;
+            }
+            grid.setCell(col, row, e.shown);
+        });
+        for (int c = FirstColumn; c < grid.colCount(); ++c)
+            for (int r = 1; r < grid.rowCount(); ++r)
+                if (entryAt(c, r) == nullptr)
+                    grid.setCell(c, r, TwoDecimals(grid.cell(c, r)));
+    }
+
+    // The value a cell's text reads as, as the totals add it; nothing for an empty cell that
+    // the totals leave out.
+    std::optional<long double> shownValue(const StringGrid& grid, int col, int row,
+                                          bool skipEmpty) {
+        Entry* e = entryAt(col, row);
+        if (e != nullptr && e->valueKnown)
+            return e->value;
+        const QString text = grid.cell(col, row);
+        if (skipEmpty && text.isEmpty())
+            return std::nullopt;
+        const long double value = NumberText::StrToFloat(text);
+        if (e != nullptr) {
+            e->value = value;
+            e->valueKnown = true;
+        }
+        return value;
     }
 
 private:
-    // The 80 bits of an extended value.
-    struct Key {
-        std::uint64_t mantissa = 0;
-        std::uint16_t exponent = 0;
-        bool operator==(const Key&) const = default;
+    struct Entry {
+        bool kopecks = false;
+        long long cents = 0;
+        QString text; // the number's text when it is not a whole number of kopecks
+        QString shown;
+        bool shownKnown = false;
+        long double value = 0; // what the two-decimal text reads as
+        bool valueKnown = false;
     };
-    struct KeyHash {
-        size_t operator()(const Key& k) const noexcept {
-            return std::hash<std::uint64_t>()(k.mantissa ^ (std::uint64_t(k.exponent) << 48));
+
+    static Entry entryOf(long double value) {
+        Entry e;
+        e.kopecks = asKopecks(value, e.cents);
+        if (e.kopecks) {
+            // The text cents / 100 reads as that quotient, correctly rounded.
+            const long double magnitude =
+                static_cast<long double>(e.cents < 0 ? -e.cents : e.cents) / 100.0L;
+            e.value = e.cents < 0 ? -magnitude : magnitude;
+            e.valueKnown = true;
+        } else {
+            e.text = NumberText::FloatToStr(value);
         }
-    };
-    std::unordered_map<Key, QString, KeyHash> m_texts;
+        return e;
+    }
+
+    int& slot(int col, int row) {
+        return m_cells[static_cast<size_t>(row) * Columns + static_cast<size_t>(col - FirstColumn)];
+    }
+
+    Entry* entryAt(int col, int row) {
+        if (col < FirstColumn || col >= FirstColumn + Columns || row < 0 || row >= m_rows)
+            return nullptr;
+        const int index = slot(col, row);
+        return index < 0 ? nullptr : &m_entries[static_cast<size_t>(index)];
+    }
+
+    template <class F> void forEachCell(const StringGrid& grid, F write) {
+        const int rows = std::min(m_rows, grid.rowCount());
+        for (int r = 0; r < rows; ++r)
+            for (int c = FirstColumn; c < FirstColumn + Columns; ++c)
+                if (const int index = slot(c, r); index >= 0)
+                    write(c, r, m_entries[static_cast<size_t>(index)]);
+    }
+
+    int m_rows;
+    std::vector<int> m_cells; // entry of each cell, -1 for none
+    std::vector<Entry> m_entries;
+    std::unordered_map<ValueKey, int, ValueKeyHash> m_byValue;
 };
+
+// A date as its calendar parts and its day number. The schedule compares dates, counts the
+// days between them and splits periods by months; taking a QDate apart for every row costs
+// more than the interest computed from it.
+struct Day {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    qint64 julian = 0;
+    bool valid = false;
+
+    static Day of(QDate date) {
+        Day d;
+        d.valid = date.isValid();
+        if (d.valid)
+            date.getDate(&d.year, &d.month, &d.day);
+        d.julian = date.toJulianDay();
+        return d;
+    }
+    QDate toQDate() const { return valid ? QDate::fromJulianDay(julian) : QDate(); }
+};
+
+// The leap years of QDate's calendar: there is no year 0, so the year before 1 is a leap year.
+bool isLeapYear(int year) {
+    if (year < 1)
+        ++year;
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int daysInMonth(int year, int month) {
+    static constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && isLeapYear(year) ? 29 : days[month - 1];
+}
+
+// The Julian day number of a date of the years 1 to 9999: whole years of March to February
+// counted from March of year 0, as QDate numbers its days.
+qint64 julianDay(int year, int month, int day) {
+    const qint64 y = year - (month <= 2 ? 1 : 0);
+    const qint64 era = y / 400;
+    const qint64 yearOfEra = y - era * 400;
+    const qint64 dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    const qint64 dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra + 1721120;
+}
 
 long double yearLength(int year) {
     return QDate::isLeapYear(year) ? 366.0L : 365.0L;
@@ -98,25 +308,53 @@ QDate cellDate(const QString& text) {
     return date;
 }
 
+// A schedule date text. The usual "dd.mm.yyyy" of an existing date is read by hand; any other
+// text goes to the general reader, which reads it or fails.
+Day cellDay(const QString& text) {
+    if (text.size() == 10 && text[2] == Regional::DateSeparator &&
+        text[5] == Regional::DateSeparator) {
+        const auto digit = [&text](int at) {
+            const char16_t c = text[at].unicode();
+            return c >= u'0' && c <= u'9' ? c - u'0' : -1;
+        };
+        int parts[8];
+        bool digits = true;
+        static constexpr int positions[8] = {0, 1, 3, 4, 6, 7, 8, 9};
+        for (int k = 0; k < 8 && digits; ++k) {
+            parts[k] = digit(positions[k]);
+            digits = parts[k] >= 0;
+        }
+        if (digits) {
+            const int day = parts[0] * 10 + parts[1];
+            const int month = parts[2] * 10 + parts[3];
+            const int year = ((parts[4] * 10 + parts[5]) * 10 + parts[6]) * 10 + parts[7];
+            if (year >= 1 && month >= 1 && month <= 12 && day >= 1 &&
+                day <= daysInMonth(year, month))
+                return {year, month, day, julianDay(year, month, day), true};
+        }
+    }
+    return Day::of(cellDate(text));
+}
+
 // The early payments of the table, their dates read as they are first needed: a date that is
 // not a date fails when the search reaches its row.
 class EarlyPayments {
 public:
     explicit EarlyPayments(const StringGrid& dosPlat)
         : m_grid(dosPlat)
-        , m_dates(static_cast<size_t>(std::max(dosPlat.rowCount(), 0))) {}
+        , m_days(static_cast<size_t>(std::max(dosPlat.rowCount(), 0))) {}
 
     // The first row with a date that equals date, or 0.
-    int find(QDate date) {
+    int find(const Day& date) {
         for (int m = 1; m < m_grid.rowCount(); ++m) {
-            std::optional<QDate>& known = m_dates[static_cast<size_t>(m)];
+            std::optional<qint64>& known = m_days[static_cast<size_t>(m)];
             if (!known) {
                 const QString text = m_grid.cell(0, m);
                 if (text.isEmpty())
                     continue;
-                known = cellDate(text);
+                known = cellDay(text).julian;
             }
-            if (*known == date)
+            if (*known == date.julian)
                 return m;
         }
         return 0;
@@ -126,7 +364,7 @@ public:
 
 private:
     const StringGrid& m_grid;
-    std::vector<std::optional<QDate>> m_dates;
+    std::vector<std::optional<qint64>> m_days; // Julian day of each row's date
 };
 
 // The payment number of the row, or of the nearest numbered row above it; 0 when there is none.
@@ -208,6 +446,39 @@ long double PeriodInterest(long double rate, long double balance, QDate d0, QDat
     return add(first, second);
 }
 
+namespace {
+
+// PeriodInterest on calendar parts, as the schedule computes it for every row.
+long double periodInterest(long double rate, long double balance, const Day& d0, const Day& d1,
+                           bool year360) {
+    if (!d0.valid || !d1.valid)
+        return PeriodInterest(rate, balance, d0.toQDate(), d1.toQDate(), year360);
+    if (year360) {
+        const auto days = static_cast<long double>(d1.julian - d0.julian);
+        return mul(mul(div(div(rate, 100.0L), 360.0L), balance), days);
+    }
+    const auto yearDays = [](int year) {
+        return isLeapYear(year) ? 366.0L : 365.0L;
+    };
+    if (d1.month == d0.month) {
+        const long double length = isLeapYear(d0.year) && isLeapYear(d1.year) ? 366.0L : 365.0L;
+        const long double days = d1.day - d0.day;
+        return mul(mul(div(div(rate, 100.0L), length), balance), days);
+    }
+    const long double restOfMonth = daysInMonth(d0.year, d0.month) - d0.day;
+    const long double first =
+        mul(mul(div(div(rate, 100.0L), yearDays(d0.year)), balance), restOfMonth);
+    long double secondDays = d1.day;
+    const bool nextMonth = d1.month == d0.month + 1 || (d0.month == 12 && d1.month == 1);
+    if (!nextMonth)
+        secondDays = (isLeapYear(d0.year) ? 29 : 28) + d1.day;
+    const long double second =
+        mul(mul(div(div(rate, 100.0L), yearDays(d1.year)), balance), secondDays);
+    return add(first, second);
+}
+
+} // namespace
+
 QString TwoDecimals(const QString& text) {
     const qsizetype comma = text.indexOf(u',');
     if (comma >= 0) {
@@ -265,167 +536,175 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
     };
 
     EarlyPayments earlyPayments(dosPlat);
-    AmountTexts texts;
     const int lastRow = grafik.rowCount() - 1; // R
+    AmountCells amounts(lastRow + 1);
+    const Day issue = Day::of(terms.dataVydachi);
+    const bool hasSecondRate = terms.srok1 != QStringLiteral("0");
     bool recalculate = false;
     long double previousPrincipal = 0; // value of cell (3, i - 1)
     long double previousBalance = 0;   // value of cell (5, i - 1)
-    QDate previousDate;                // date of cell (1, i - 1)
+    Day previousDate;                  // date of cell (1, i - 1)
     int stopRow = -1;
 
-    for (int i = 1; i <= lastRow; ++i) {
-        // After a row that paid interest only, the payment is the annuity of the remaining
-        // debt over the payments still to come.
-        if (i > 1 && previousPrincipal == 0 && previousBalance > 0) {
-            if (rate0() != 0) {
-                const int remaining = n - paymentNumberAtOrAbove(grafik, i - 1);
-                // After the last regular payment no payment is left to spread the debt over:
-                // it falls due at once.
-                payment = remaining > 0 ? Okruglit(mul(AnnuitetFactor(remaining, rate0()), balance))
-                                        : balance;
-            } else {
-                payment = div(balance, static_cast<long double>(n));
-            }
-        }
-        // Paid off: this row and all below it are dropped.
-        if (balance <= 0) {
-            stopRow = i;
-            break;
-        }
-
-        const QDate d1 = cellDate(grafik.cell(1, i));
-        const QDate d0 = i == 1 ? terms.dataVydachi : previousDate;
-
-        long double i0 = PeriodInterest(rate0(), balance, d0, d1, terms.c360);
-        long double i1 = PeriodInterest(rate1(), balance, d0, d1, terms.c360);
-        // The deviation from the formula raises or lowers the first rate's interest only.
-        i0 = add(i0, mul(deviation(), div(i0, 100.0L)));
-        const QString correction = grafik.cell(6, i);
-        if (!correction.isEmpty()) {
-            const long double value = NumberText::StrToFloat(correction);
-            i0 = add(i0, value);
-            i1 = add(i1, value);
-        }
-
-        // The row after an early payment: an early-payment row pays the full-term annuity of
-        // the remaining debt, a regular row in the same month as the early payment pays
-        // interest only, any other regular row the annuity over the payments left.
-        if (recalculate) {
-            const QString number = grafik.cell(0, i);
-            if (number.isEmpty()) {
-                payment = mul(AnnuitetFactor(n, rate0()), balance);
-            } else if (d1.month() == d0.month()) {
-                payment = Okruglit(i0);
-            } else {
-                const int paymentNumber = NumberText::StrToInt(number);
-                payment = mul(AnnuitetFactor(n - paymentNumber + 1, rate0()), balance);
-            }
-            recalculate = false;
-        }
-
-        // An early payment due on this row's date pays its listed sum, less the SMS share that
-        // is added to every payment.
-        const int early = earlyPayments.find(d1);
-        if (early != 0 && d1 != d0) {
-            payment = earlyPayments.sum(early);
-            if (smsShare > 0)
-                payment = sub(payment, smsShare);
-            recalculate = true;
-        }
-
-        // The second rate applies from its row on, early-payment rows counted.
-        bool secondRate = false;
-        if (terms.srok1 != QStringLiteral("0")) {
-            if (!secondRateRow)
-                secondRateRow = NumberText::StrToInt(terms.srok1);
-            secondRate = i >= *secondRateRow;
-        }
-        const long double interest = secondRate ? i1 : i0;
-        long double principal = sub(payment, Okruglit(interest));
-
-        if (i < lastRow) {
-            if (payment == 0 && principal == 0 && i0 == 0 && i1 == 0) {
-                principal = balance;
-                payment = balance;
-                balance = 0;
-            } else {
-                balance = sub(Okruglit(balance), Okruglit(principal));
-            }
-        } else {
-            // The last row pays whatever debt is left, with its interest.
-            payment = add(balance, interest);
-            principal = sub(payment, interest);
-            payment = add(Okruglit(principal), Okruglit(interest));
-            balance = 0;
-        }
-
-        // Payment cell: the payment plus this row's insurance instalment, then the SMS share.
-        long double paymentCell;
-        const long double rowIndex = i;
-        if (terms.strahYesNoKred && rowIndex < insuranceRows())
-            paymentCell = Okruglit(add(div(insurance(), insuranceRows()), payment));
-        else if (terms.strahYesNoKred && rowIndex == insuranceRows())
-            paymentCell = Okruglit(add(remainder(), payment));
-        else
-            paymentCell = Okruglit(payment);
-        // The payment cell is written, read back and rounded once more before the SMS share is
-        // added. A kopeck amount below 10^12 is written with all its digits and reads back as
-        // the same amount, so there the round trip through the text is left out.
-        long double shownPayment = paymentCell;
-        if (!(std::fabs(paymentCell) < 1e12L)) {
-            grafik.setCell(2, i, NumberText::FloatToStr(paymentCell));
-            shownPayment = Okruglit(NumberText::StrToFloat(grafik.cell(2, i)));
-        }
-        grafik.setCell(2, i, texts(add(shownPayment, smsShare)));
-
-        const long double principalRounded = Okruglit(principal);
-        const long double balanceRounded = Okruglit(balance);
-        grafik.setCell(3, i, NumberText::FloatToStr(principalRounded));
-        grafik.setCell(4, i, NumberText::FloatToStr(Okruglit(interest)));
-        grafik.setCell(5, i, NumberText::FloatToStr(balanceRounded));
-
-        // Add-on columns. The insurance column shows k + 0.01 on the first rows and a smaller
-        // last instalment whenever the plain remainder would exceed k.
-        const int columns = grafik.colCount();
-        if (columns == 8 || columns == 9) {
-            if (terms.strahYesNoKred) {
-                grafik.setCell(7, 0, InsuranceHeader);
-                if (rowIndex < insuranceRows()) {
-                    const long double shown = remainder() > k() ? add(k(), 0.01L) : k();
-                    grafik.setCell(7, i, texts(shown));
-                } else if (rowIndex == insuranceRows()) {
-                    const long double shown =
-                        remainder() > k()
-                            ? sub(insurance(), mul(sub(insuranceRows(), 1.0L), add(k(), 0.01L)))
-                            : remainder();
-                    grafik.setCell(7, i, texts(shown));
+    try {
+        for (int i = 1; i <= lastRow; ++i) {
+            // After a row that paid interest only, the payment is the annuity of the remaining
+            // debt over the payments still to come.
+            if (i > 1 && previousPrincipal == 0 && previousBalance > 0) {
+                if (rate0() != 0) {
+                    const int remaining = n - paymentNumberAtOrAbove(grafik, i - 1);
+                    // After the last regular payment no payment is left to spread the debt
+                    // over: it falls due at once.
+                    payment = remaining > 0
+                                  ? Okruglit(mul(AnnuitetFactor(remaining, rate0()), balance))
+                                  : balance;
+                } else {
+                    payment = div(balance, static_cast<long double>(n));
                 }
-            } else if (terms.smsYesNoKred) {
-                grafik.setCell(7, 0, SmsHeader);
-                grafik.setCell(7, i, texts(smsShare));
             }
-            // The SMS column beside the insurance shows the plain share, without the lift to
-            // the next kopeck. It exists only when the share is not 0.
-            if (grafik.cell(7, 0) == InsuranceHeader && terms.smsYesNoKred && columns == 9) {
-                grafik.setCell(8, 0, SmsHeader);
-                grafik.setCell(8, i, texts(Okruglit(div(smsPrice(), static_cast<long double>(n)))));
+            // Paid off: this row and all below it are dropped.
+            if (balance <= 0) {
+                stopRow = i;
+                break;
             }
-        }
 
-        // What the next row reads back from this one's cells: Okruglit gives 0 or at least a
-        // kopeck, whose text converts back to a number of the same sign.
-        previousPrincipal = principalRounded;
-        previousBalance = balanceRounded;
-        previousDate = d1;
+            const Day d1 = cellDay(grafik.cell(1, i));
+            const Day& d0 = i == 1 ? issue : previousDate;
+
+            long double i0 = periodInterest(rate0(), balance, d0, d1, terms.c360);
+            long double i1 = periodInterest(rate1(), balance, d0, d1, terms.c360);
+            // The deviation from the formula raises or lowers the first rate's interest only.
+            i0 = add(i0, mul(deviation(), div(i0, 100.0L)));
+            const QString correction = grafik.cell(6, i);
+            if (!correction.isEmpty()) {
+                const long double value = NumberText::StrToFloat(correction);
+                i0 = add(i0, value);
+                i1 = add(i1, value);
+            }
+
+            // The row after an early payment: an early-payment row pays the full-term annuity
+            // of the remaining debt, a regular row in the same month as the early payment pays
+            // interest only, any other regular row the annuity over the payments left.
+            if (recalculate) {
+                const QString number = grafik.cell(0, i);
+                if (number.isEmpty()) {
+                    payment = mul(AnnuitetFactor(n, rate0()), balance);
+                } else if (d1.month == d0.month) {
+                    payment = Okruglit(i0);
+                } else {
+                    const int paymentNumber = NumberText::StrToInt(number);
+                    payment = mul(AnnuitetFactor(n - paymentNumber + 1, rate0()), balance);
+                }
+                recalculate = false;
+            }
+
+            // An early payment due on this row's date pays its listed sum, less the SMS share
+            // that is added to every payment.
+            const int early = earlyPayments.find(d1);
+            if (early != 0 && d1.julian != d0.julian) {
+                payment = earlyPayments.sum(early);
+                if (smsShare > 0)
+                    payment = sub(payment, smsShare);
+                recalculate = true;
+            }
+
+            // The second rate applies from its row on, early-payment rows counted.
+            bool secondRate = false;
+            if (hasSecondRate) {
+                if (!secondRateRow)
+                    secondRateRow = NumberText::StrToInt(terms.srok1);
+                secondRate = i >= *secondRateRow;
+            }
+            const long double interest = secondRate ? i1 : i0;
+            long double principal = sub(payment, Okruglit(interest));
+
+            if (i < lastRow) {
+                if (payment == 0 && principal == 0 && i0 == 0 && i1 == 0) {
+                    principal = balance;
+                    payment = balance;
+                    balance = 0;
+                } else {
+                    balance = sub(Okruglit(balance), Okruglit(principal));
+                }
+            } else {
+                // The last row pays whatever debt is left, with its interest.
+                payment = add(balance, interest);
+                principal = sub(payment, interest);
+                payment = add(Okruglit(principal), Okruglit(interest));
+                balance = 0;
+            }
+
+            // Payment cell: the payment plus this row's insurance instalment, then the SMS
+            // share.
+            long double paymentCell;
+            const long double rowIndex = i;
+            if (terms.strahYesNoKred && rowIndex < insuranceRows())
+                paymentCell = Okruglit(add(div(insurance(), insuranceRows()), payment));
+            else if (terms.strahYesNoKred && rowIndex == insuranceRows())
+                paymentCell = Okruglit(add(remainder(), payment));
+            else
+                paymentCell = Okruglit(payment);
+            // The payment cell is written, read back and rounded once more before the SMS share
+            // is added. A kopeck amount below 10^12 is written with all its digits and reads
+            // back as the same amount, so there the round trip through the text is left out.
+            long double shownPayment = paymentCell;
+            if (!(std::fabs(paymentCell) < 1e12L)) {
+                const QString written = NumberText::FloatToStr(paymentCell);
+                amounts.putText(2, i, written);
+                shownPayment = Okruglit(NumberText::StrToFloat(written));
+            }
+            amounts.put(2, i, add(shownPayment, smsShare), true);
+
+            const long double principalRounded = Okruglit(principal);
+            const long double balanceRounded = Okruglit(balance);
+            amounts.put(3, i, principalRounded, false);
+            amounts.put(4, i, Okruglit(interest), false);
+            amounts.put(5, i, balanceRounded, false);
+
+            // Add-on columns. The insurance column shows k + 0.01 on the first rows and a
+            // smaller last instalment whenever the plain remainder would exceed k.
+            const int columns = grafik.colCount();
+            if (columns == 8 || columns == 9) {
+                if (terms.strahYesNoKred) {
+                    grafik.setCell(7, 0, InsuranceHeader);
+                    if (rowIndex < insuranceRows()) {
+                        const long double shown = remainder() > k() ? add(k(), 0.01L) : k();
+                        amounts.put(7, i, shown, true);
+                    } else if (rowIndex == insuranceRows()) {
+                        const long double shown =
+                            remainder() > k()
+                                ? sub(insurance(), mul(sub(insuranceRows(), 1.0L), add(k(), 0.01L)))
+                                : remainder();
+                        amounts.put(7, i, shown, true);
+                    }
+                } else if (terms.smsYesNoKred) {
+                    grafik.setCell(7, 0, SmsHeader);
+                    amounts.put(7, i, smsShare, true);
+                }
+                // The SMS column beside the insurance shows the plain share, without the lift
+                // to the next kopeck. It exists only when the share is not 0.
+                if (terms.smsYesNoKred && columns == 9 && grafik.cell(7, 0) == InsuranceHeader) {
+                    grafik.setCell(8, 0, SmsHeader);
+                    amounts.put(8, i, Okruglit(div(smsPrice(), static_cast<long double>(n))), true);
+                }
+            }
+
+            // What the next row reads back from this one's cells: Okruglit gives 0 or at least
+            // a kopeck, whose text converts back to a number of the same sign.
+            previousPrincipal = principalRounded;
+            previousBalance = balanceRounded;
+            previousDate = d1;
+        }
+    } catch (...) {
+        amounts.writeAsComputed(grafik);
+        throw;
     }
 
     if (stopRow > 0)
         grafik.setRowCount(stopRow);
 
     // Every amount in two-decimal form, corrections and add-on columns included.
-    for (int c = 2; c < grafik.colCount(); ++c)
-        for (int r = 1; r < grafik.rowCount(); ++r)
-            grafik.setCell(c, r, TwoDecimals(grafik.cell(c, r)));
+    amounts.writeTwoDecimals(grafik);
 
     // Totals row.
     const int totalsRow = grafik.rowCount();
@@ -435,12 +714,9 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
         if (c == 5 || c == 6)
             continue;
         long double sum = 0;
-        for (int r = 1; r < totalsRow; ++r) {
-            const QString text = grafik.cell(c, r);
-            if (c >= 7 && text.isEmpty())
-                continue;
-            sum = add(sum, NumberText::StrToFloat(text));
-        }
+        for (int r = 1; r < totalsRow; ++r)
+            if (const auto value = amounts.shownValue(grafik, c, r, c >= 7))
+                sum = add(sum, *value);
         grafik.setCell(c, totalsRow, TwoDecimals(NumberText::FloatToStr(sum)));
     }
 }

@@ -66,6 +66,55 @@ QString dateText(QDate date) {
     return text;
 }
 
+bool isLeapYear(qint64 year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+// The Julian day number of a date of a year from 1 on: whole years of March to February counted
+// from March of year 0, as QDate numbers its days.
+qint64 julianDay(qint64 year, int month, int day) {
+    const qint64 y = year - (month <= 2 ? 1 : 0);
+    const qint64 era = y / 400;
+    const qint64 yearOfEra = y - era * 400;
+    const qint64 dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    const qint64 dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra + 1721120;
+}
+
+// The monthly payment dates: the first date moved whole calendar months on, the last day of a
+// shorter month standing for a missing day, as QDate::addMonths does. Counted on calendar
+// parts, which costs much less than QDate's general routine; dates before year 1 (where the
+// calendar has no year 0) are left to it.
+class MonthlyDates {
+public:
+    explicit MonthlyDates(QDate first)
+        : m_first(first) {
+        if (first.isValid())
+            first.getDate(&m_year, &m_month, &m_day);
+        m_plain = first.isValid() && m_year >= 1;
+    }
+
+    QDate after(int months) const {
+        if (!m_plain || months < 0)
+            return m_first.addMonths(months);
+        if (months == 0)
+            return m_first;
+        const qint64 index = static_cast<qint64>(m_month - 1) + months;
+        const qint64 year = m_year + index / 12;
+        const int month = static_cast<int>(index % 12) + 1;
+        static constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        const int length = month == 2 && isLeapYear(year) ? 29 : days[month - 1];
+        return QDate::fromJulianDay(julianDay(year, month, std::min(m_day, length)));
+    }
+
+private:
+    QDate m_first;
+    int m_year = 0;
+    int m_month = 0;
+    int m_day = 0;
+    bool m_plain = false;
+};
+
 bool isAsciiDigits(const QString& text) {
     for (QChar c : text)
         if (c < u'0' || c > u'9')
@@ -113,6 +162,7 @@ void GrafikDates(const LoanTerms& terms, StringGrid& grafik, const StringGrid& d
     const int n = PaymentCount(terms);
     grafik.setRowCount(n + 1);
 
+    const MonthlyDates monthly(terms.dataPlateja);
     QDate previous;
     for (int i = 1; i <= n; ++i) {
         QDate date;
@@ -123,7 +173,7 @@ void GrafikDates(const LoanTerms& terms, StringGrid& grafik, const StringGrid& d
         else if (terms.r31)
             date = previous.addDays(31);
         else
-            date = terms.dataPlateja.addMonths(i - 1);
+            date = monthly.after(i - 1);
         // The last payment is due on its date even when that is a holiday.
         date = shiftOffDaysOff(date, terms, terms.cPraz && i != n);
         grafik.setCell(0, i, paymentNumberText(i));
@@ -173,25 +223,7 @@ void GrafikDates(const LoanTerms& terms, StringGrid& grafik, const StringGrid& d
             return CompareSortKeys(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)]) < 0;
         });
     }
-    // Rows move into place by exchanges, following each cycle of the new order.
-    std::vector<int> position(static_cast<size_t>(last) + 1); // current position of a row
-    std::vector<int> occupant(static_cast<size_t>(last) + 1); // row at a current position
-    for (int r = 1; r <= last; ++r) {
-        position[static_cast<size_t>(r)] = r;
-        occupant[static_cast<size_t>(r)] = r;
-    }
-    for (int target = 1; target <= last; ++target) {
-        const int row = order[static_cast<size_t>(target - 1)];
-        const int from = position[static_cast<size_t>(row)];
-        if (from == target)
-            continue;
-        const int displaced = occupant[static_cast<size_t>(target)];
-        grafik.exchangeRows(target, from);
-        occupant[static_cast<size_t>(target)] = row;
-        occupant[static_cast<size_t>(from)] = displaced;
-        position[static_cast<size_t>(row)] = target;
-        position[static_cast<size_t>(displaced)] = from;
-    }
+    grafik.permuteRows(1, order);
 }
 
 } // namespace Calc

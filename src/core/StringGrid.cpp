@@ -96,6 +96,30 @@ void StringGrid::exchangeRows(int a, int b) {
     structureChanged();
 }
 
+void StringGrid::permuteRows(int first, const std::vector<int>& order) {
+    const auto count = static_cast<int>(order.size());
+    if (first < 0 || count > m_rowCount - first)
+        throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));
+    std::vector<bool> seen(order.size(), false);
+    for (int row : order) {
+        if (row < first || row >= first + count || seen[static_cast<size_t>(row - first)])
+            throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));
+        seen[static_cast<size_t>(row - first)] = true;
+    }
+    if (count == 0)
+        return;
+    std::vector<QString> moved;
+    moved.reserve(static_cast<size_t>(count) * static_cast<size_t>(m_colCount));
+    for (int row : order)
+        for (int c = 0; c < m_colCount; ++c)
+            moved.push_back(std::move(m_cells[index(c, row)]));
+    auto from = moved.begin();
+    for (int k = 0; k < count; ++k)
+        for (int c = 0; c < m_colCount; ++c)
+            m_cells[index(c, first + k)] = std::move(*from++);
+    structureChanged();
+}
+
 void StringGrid::deleteRow(int r) {
     if (r < 0 || r >= m_rowCount)
         throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));

@@ -5,6 +5,7 @@
 #include <QVector>
 
 #include <functional>
+#include <vector>
 
 // A table of text cells addressed (column, row) from 0, with fixed header rows and columns.
 // Lowering the row or column count discards the cells removed; rows and columns added later
@@ -36,6 +37,9 @@ public:
 
     // Moves all cells of the two rows.
     void exchangeRows(int a, int b);
+    // Moves all cells of whole rows at once: the row order[k] comes to stand at first + k. The
+    // rows named in order are the rows first .. first + order.size() - 1, each once.
+    void permuteRows(int first, const std::vector<int>& order);
     // Removes one row, the rows below move up.
     void deleteRow(int row);
     // Empties every cell, keeping the counts.
