@@ -5,6 +5,7 @@
 #include "Guarded.h"
 #include "ScriptedMessages.h"
 #include "TForm1.h"
+#include "WorkedExampleLoan.h"
 
 #include <QTest>
 
@@ -103,7 +104,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, expected);
 
-        fillLoan();
+        fillWorkedExampleLoan(*m_form);
         TEdit* edit = m_form->findChild<TEdit*>(field);
         QVERIFY(edit);
         const QString good = edit->text();
@@ -180,23 +181,13 @@ private slots:
 
         RegisterSharedTextFile(nullptr);
         m_messages->messages.clear();
-        fillLoan();
+        fillWorkedExampleLoan(*m_form);
         m_form->BBGraf->click();
         QCOMPARE(m_messages->messages, QStringList{});
         QVERIFY(!m_form->Status->panelText(0).isEmpty());
     }
 
 private:
-    // A loan that builds: 100000 over 12 payments at 12 %, issued 15.01.2020.
-    void fillLoan() {
-        m_form->ECreditor->setCurrentIndex(0);
-        m_form->ESummCred->setText(QStringLiteral("100000"));
-        m_form->ESrok0->setText(QStringLiteral("12"));
-        m_form->EProcent0->setText(QStringLiteral("12"));
-        m_form->EDataVydachi->setDate(QDate(2020, 1, 15));
-        m_form->EDataPlateja->setDate(QDate(2020, 2, 15));
-    }
-
     QStringList m_log;
     std::unique_ptr<LoggedMessages> m_messages;
     std::unique_ptr<TForm1> m_form;

@@ -1,6 +1,7 @@
 #include "KeyFilters.h"
 #include "ScriptedMessages.h"
 #include "TForm1.h"
+#include "WorkedExampleLoan.h"
 
 #include <QTest>
 
@@ -59,18 +60,6 @@ void typeIntoGrid(TStringGridView* grid, const QString& keys) {
                                                 : static_cast<QWidget*>(grid);
         QTest::keyClick(target, key.toLatin1());
     }
-}
-
-// A loan whose schedule builds: the five main fields and two different dates.
-void fillLoan(TForm1& form) {
-    form.ECreditor->setCurrentIndex(3);
-    form.ETip->setCurrentIndex(0);
-    form.ESummCred->setText(QStringLiteral("100000"));
-    form.ESrok0->setText(QStringLiteral("12"));
-    form.EProcent0->setText(QStringLiteral("12"));
-    form.EDataVydachi->setDate(QDate(2020, 1, 15));
-    form.EDataPlateja->setDate(QDate(2020, 2, 15));
-    form.EPere->setCurrentIndex(0);
 }
 
 } // namespace
@@ -457,7 +446,7 @@ private slots:
         QFETCH(bool, rebuilt);
         ScriptedMessages messages;
         TForm1 form(messages);
-        fillLoan(form);
+        fillWorkedExampleLoan(form);
         form.BBGrafClick(form.BBGraf);
         QCOMPARE(messages.messages, QStringList());
         const QString amount = form.Grafik->grid().cell(2, 1);
@@ -486,7 +475,7 @@ private slots:
     void enterOnGrafikWithoutEditor() {
         ScriptedMessages messages;
         TForm1 form(messages);
-        fillLoan(form);
+        fillWorkedExampleLoan(form);
         form.BBGrafClick(form.BBGraf);
         form.Grafik->setCurrentCell(3, 1);
         form.Grafik->grid().setCell(2, 1, QStringLiteral("X"));

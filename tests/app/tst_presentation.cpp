@@ -1,5 +1,6 @@
 #include "ScriptedMessages.h"
 #include "TForm1.h"
+#include "WorkedExampleLoan.h"
 
 #include <QDesktopServices>
 #include <QFontMetrics>
@@ -72,18 +73,6 @@ QList<int> shownWidths(const TStringGridView* grid, int columns) {
     for (int c = 0; c < columns; ++c)
         widths << grid->horizontalHeader()->sectionSize(c);
     return widths;
-}
-
-// A loan whose schedule builds: the five main fields and two different dates.
-void fillLoan(TForm1& form) {
-    form.ECreditor->setCurrentIndex(3);
-    form.ETip->setCurrentIndex(0);
-    form.ESummCred->setText(QStringLiteral("100000"));
-    form.ESrok0->setText(QStringLiteral("12"));
-    form.EProcent0->setText(QStringLiteral("12"));
-    form.EDataVydachi->setDate(QDate(2020, 1, 15));
-    form.EDataPlateja->setDate(QDate(2020, 2, 15));
-    form.EPere->setCurrentIndex(0);
 }
 
 } // namespace
@@ -269,7 +258,7 @@ private slots:
     // shrinks them all back to 5.
     void widthsAfterBuildAndClear() {
         showForm();
-        fillLoan(*form);
+        fillWorkedExampleLoan(*form);
         form->StrahYesNoKred->setChecked(true);
         form->StrahSumm->setText(QStringLiteral("1200"));
         form->StrahCol->setText(QStringLiteral("12"));

@@ -3,6 +3,7 @@
 #include "ControlHelpers.h"
 #include "ScriptedMessages.h"
 #include "TForm1.h"
+#include "WorkedExampleLoan.h"
 
 #include <QApplication>
 #include <QTest>
@@ -39,7 +40,6 @@ private slots:
 private:
     // The worked example: 100 000 at 12 % for 12 monthly payments, issued 15.01.2020, first
     // payment 15.02.2020.
-    void fillWorkedExample();
     void clickBuild() { QTest::mouseClick(m_form->BBGraf, Qt::LeftButton); }
     QStringList gridRows() const {
         QStringList rows;
@@ -63,20 +63,6 @@ void ScheduleWindowTest::init() {
 void ScheduleWindowTest::cleanup() {
     m_form.reset();
     m_messages.reset();
-}
-
-void ScheduleWindowTest::fillWorkedExample() {
-    TForm1& f = *m_form;
-    f.ECreditor->setCurrentIndex(7);
-    f.ETip->setCurrentIndex(0);
-    f.ESummCred->setText("100000");
-    f.EProcent0->setText("12");
-    f.ESrok0->setText("12");
-    f.EDataVydachi->setDate(QDate(2020, 1, 15));
-    f.EDataPlateja->setDate(QDate(2020, 2, 15));
-    f.EPere->setCurrentIndex(0);
-    SetChecked(f.R_30, false);
-    SetChecked(f.R_31, false);
 }
 
 void ScheduleWindowTest::missingFieldStopsTheBuild_data() {
@@ -127,7 +113,7 @@ void ScheduleWindowTest::missingFieldStopsTheBuild() {
     QFETCH(QString, panel);
     QFETCH(QString, focus);
     TForm1& f = *m_form;
-    fillWorkedExample();
+    fillWorkedExampleLoan(*m_form);
     // A schedule from before, which the refused build must leave as it is.
     clickBuild();
     QCOMPARE(f.Status->panelText(0), QStringLiteral("Сумма долга: 106603,28"));
@@ -173,7 +159,7 @@ void ScheduleWindowTest::missingFieldStopsTheBuild() {
 // later check stops the build; an earlier stop leaves them empty.
 void ScheduleWindowTest::emptyRatesAreNormalisedBeforeThePeriodicityChecks() {
     TForm1& f = *m_form;
-    fillWorkedExample();
+    fillWorkedExampleLoan(*m_form);
     const auto emptyAll = [&f] {
         for (TEdit* e : {f.EProcentRiska0, f.EProcent1, f.ESrok1})
             e->setText(QString());
@@ -193,7 +179,7 @@ void ScheduleWindowTest::emptyRatesAreNormalisedBeforeThePeriodicityChecks() {
 
 void ScheduleWindowTest::workedExampleThroughTheButton() {
     TForm1& f = *m_form;
-    fillWorkedExample();
+    fillWorkedExampleLoan(*m_form);
     f.BSave->setEnabled(false);
     clickBuild();
     QCOMPARE(m_messages->messages, QStringList{});
@@ -261,7 +247,7 @@ void ScheduleWindowTest::insuranceAndSmsNormalisations() {
     QFETCH(QString, noneButton);
     QFETCH(int, columns);
     TForm1& f = *m_form;
-    fillWorkedExample();
+    fillWorkedExampleLoan(*m_form);
     SetChecked(f.findChild<QRadioButton*>(choice), true);
     const bool insurance = choice.startsWith("Strah");
     (insurance ? f.StrahSumm : f.SMSSumm)->setText(summ);
@@ -296,7 +282,7 @@ void ScheduleWindowTest::firstPaymentCorrection_data() {
 void ScheduleWindowTest::firstPaymentCorrection() {
     QFETCH(QString, text);
     QFETCH(QString, kept);
-    fillWorkedExample();
+    fillWorkedExampleLoan(*m_form);
     m_form->DopSumm->setText(text);
     clickBuild();
     QCOMPARE(m_form->DopSumm->text(), kept);
@@ -336,7 +322,7 @@ void ScheduleWindowTest::failureLeavesStatusEmptyAndSaveAsItWas() {
     QFETCH(bool, saveEnabled);
     QFETCH(bool, gridReset);
     TForm1& f = *m_form;
-    fillWorkedExample();
+    fillWorkedExampleLoan(*m_form);
     clickBuild();
     const QStringList built = gridRows();
     f.BSave->setEnabled(saveEnabled);
@@ -358,7 +344,7 @@ void ScheduleWindowTest::failureLeavesStatusEmptyAndSaveAsItWas() {
 
 void ScheduleWindowTest::correctionSurvivesRebuildButNotClearing() {
     TForm1& f = *m_form;
-    fillWorkedExample();
+    fillWorkedExampleLoan(*m_form);
     clickBuild();
     f.Grafik->grid().setCell(6, 2, "-5");
     clickBuild();
@@ -392,7 +378,7 @@ void ScheduleWindowTest::onlyCorrectionsAreEditable() {
     QFETCH(int, row);
     QFETCH(bool, editable);
     TForm1& f = *m_form;
-    fillWorkedExample();
+    fillWorkedExampleLoan(*m_form);
     SetChecked(f.StrahYesNoKred, true);
     f.StrahSumm->setText("1000");
     f.StrahCol->setText("3");
@@ -486,7 +472,7 @@ void ScheduleWindowTest::typedSumIsCompletedWhenAnotherCellIsClicked() {
 
 void ScheduleWindowTest::earlyPaymentThroughTheWindow() {
     TForm1& f = *m_form;
-    fillWorkedExample();
+    fillWorkedExampleLoan(*m_form);
     f.DosPlat->grid().setRow(1, {"01.04.2020", "20000"});
     clickBuild();
     QCOMPARE(f.Grafik->grid().row(3).join(u'|'),

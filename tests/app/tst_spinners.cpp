@@ -3,6 +3,7 @@
 #include "ScriptedMessages.h"
 #include "SpinnerStep.h"
 #include "TForm1.h"
+#include "WorkedExampleLoan.h"
 
 #include <QTest>
 #include <QToolButton>
@@ -36,18 +37,6 @@ struct CapturedErrors {
     QStringList types;
     QStringList messages;
 };
-
-// A loan whose schedule builds: the five main fields and two different dates.
-void fillLoan(TForm1& form) {
-    form.ECreditor->setCurrentIndex(3);
-    form.ETip->setCurrentIndex(0);
-    form.ESummCred->setText(QStringLiteral("100000"));
-    form.ESrok0->setText(QStringLiteral("12"));
-    form.EProcent0->setText(QStringLiteral("12"));
-    form.EDataVydachi->setDate(QDate(2020, 1, 15));
-    form.EDataPlateja->setDate(QDate(2020, 2, 15));
-    form.EPere->setCurrentIndex(0);
-}
 
 } // namespace
 
@@ -302,7 +291,7 @@ private slots:
         ScriptedMessages messages;
         TForm1 form(messages);
         CapturedErrors errors;
-        fillLoan(form);
+        fillWorkedExampleLoan(form);
         if (emptied == QLatin1String("ECreditor"))
             form.ECreditor->setCurrentIndex(-1);
         else if (emptied == QLatin1String("ETip"))
