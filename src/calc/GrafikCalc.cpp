@@ -16,7 +16,6 @@
 #include <iterator>
 
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 namespace Calc {
@@ -53,7 +52,7 @@ private:
     bool m_known = false;
 };
 
-// The 80 bits of an extended value, as the key of a table of values.
+// The 80 bits of an extended value: equal values with different bits are told apart.
 struct ValueKey {
     std::uint64_t mantissa = 0;
     std::uint16_t exponent = 0;
@@ -63,11 +62,6 @@ struct ValueKey {
         std::memcpy(&mantissa, &value, sizeof mantissa);
         std::memcpy(&exponent, reinterpret_cast<const char*>(&value) + sizeof mantissa,
                     sizeof exponent);
-    }
-};
-struct ValueKeyHash {
-    size_t operator()(const ValueKey& k) const noexcept {
-        return std::hash<std::uint64_t>()(k.mantissa ^ (std::uint64_t(k.exponent) << 48));
     }
 };
 
@@ -132,18 +126,17 @@ public:
         m_entries.reserve(static_cast<size_t>(m_rows) * 3 + 8);
     }
 
-    // The cell gets the text of value; cells of repeating amounts share their entry.
+    // The cell gets the text of value. A cell of a repeating amount shares the entry of the
+    // same column's previous cell when the value is the same.
     void put(int col, int row, long double value, bool repeats) {
-        if (repeats) {
-            const auto [found, added] =
-                m_byValue.try_emplace(ValueKey(value), static_cast<int>(m_entries.size()));
-            if (added)
-                m_entries.push_back(entryOf(value));
-            slot(col, row) = found->second;
-            return;
+        Recent& recent = m_recent[col - FirstColumn];
+        const ValueKey key(value);
+        if (!repeats || recent.entry < 0 || !(recent.key == key)) {
+            recent.entry = static_cast<int>(m_entries.size());
+            recent.key = key;
+            m_entries.push_back(entryOf(value));
         }
-        slot(col, row) = static_cast<int>(m_entries.size());
-        m_entries.push_back(entryOf(value));
+        slot(col, row) = recent.entry;
     }
 
     // The cell gets a text written elsewhere.
@@ -173,8 +166,12 @@ public:
         });
         for (int c = FirstColumn; c < grid.colCount(); ++c)
             for (int r = 1; r < grid.rowCount(); ++r)
-                if (entryAt(c, r) == nullptr)
-                    grid.setCell(c, r, TwoDecimals(grid.cell(c, r)));
+                if (entryAt(c, r) == nullptr) {
+                    // An empty cell stays empty.
+                    const QString text = grid.cell(c, r);
+                    if (!text.isEmpty())
+                        grid.setCell(c, r, TwoDecimals(text));
+                }
     }
 
     // The value a cell's text reads as, as the totals add it; nothing for an empty cell that
@@ -240,10 +237,15 @@ private:
                     write(c, r, m_entries[static_cast<size_t>(index)]);
     }
 
+    struct Recent {
+        ValueKey key{0.0L};
+        int entry = -1;
+    };
+
     int m_rows;
     std::vector<int> m_cells; // entry of each cell, -1 for none
     std::vector<Entry> m_entries;
-    std::unordered_map<ValueKey, int, ValueKeyHash> m_byValue;
+    Recent m_recent[Columns]; // the last value put into each column
 };
 
 // A date as its calendar parts and its day number. The schedule compares dates, counts the

@@ -106,18 +106,20 @@ void StringGrid::permuteRows(int first, const std::vector<int>& order) {
             throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));
         seen[static_cast<size_t>(row - first)] = true;
     }
-    if (count == 0)
-        return;
+    // Only the rows that change places are moved, through a buffer.
+    QString* cells = m_cells.data();
     std::vector<QString> moved;
-    moved.reserve(static_cast<size_t>(count) * static_cast<size_t>(m_colCount));
-    for (int row : order)
-        for (int c = 0; c < m_colCount; ++c)
-            moved.push_back(std::move(m_cells[index(c, row)]));
+    for (int k = 0; k < count; ++k)
+        if (order[static_cast<size_t>(k)] != first + k)
+            for (int c = 0; c < m_colCount; ++c)
+                moved.push_back(std::move(cells[index(c, order[static_cast<size_t>(k)])]));
     auto from = moved.begin();
     for (int k = 0; k < count; ++k)
-        for (int c = 0; c < m_colCount; ++c)
-            m_cells[index(c, first + k)] = std::move(*from++);
-    structureChanged();
+        if (order[static_cast<size_t>(k)] != first + k)
+            for (int c = 0; c < m_colCount; ++c)
+                cells[index(c, first + k)] = std::move(*from++);
+    if (!moved.empty())
+        structureChanged();
 }
 
 void StringGrid::deleteRow(int r) {
