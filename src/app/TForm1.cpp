@@ -44,19 +44,20 @@ bool TForm1::event(QEvent* e) {
     return result;
 }
 
-void TForm1::FormActivate(QObject* /*sender*/) {
+void TForm1::FormActivate(QObject* sender) {
     PCSpiski->setCurrentWidget(TS1);
     PCCredaIVklada->setCurrentWidget(TSCredit);
 
     ProgVersion = CutVersion(MyVersion(QCoreApplication::applicationFilePath()));
 
     // The record catalogue and the payments overview are rebuilt here once the record files
-    // can be read; so are the column fitting of the lists and the clearing of the fields.
+    // can be read; so is the column fitting of the lists.
 
     EDataVydachi->setDate(QDate::currentDate());
     ETip->setToolTip(
         QStringList{ETip->itemText(0), ETip->itemText(1), ETip->itemText(2)}.join(u'\n'));
     CategoryPanelGroupClose();
+    ClearData(sender);
 }
 
 void TForm1::wireEvents() {

@@ -129,7 +129,10 @@ public:
 
     // ---- Storage and catalogue (Form1Records.cpp) ----
     void BSaveClick(QObject* sender);
+    // Empties the name, then clears the loan fields.
     void BClearDataClick(QObject* sender);
+    // Puts every loan field except the name into its empty state and disables saving.
+    void ClearData(QObject* sender);
     void ListMouseUp(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
                      int y);
     void ListMouseActivate(QObject* sender, Qt::MouseButton button);
