@@ -1,5 +1,7 @@
 #include "GrafikCalc.h"
 
+#include "CalendarDay.h"
+
 #include "CheckedMath.h"
 #include "DateText.h"
 #include "NumberText.h"
@@ -251,50 +253,7 @@ private:
 // A date as its calendar parts and its day number. The schedule compares dates, counts the
 // days between them and splits periods by months; taking a QDate apart for every row costs
 // more than the interest computed from it.
-struct Day {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    qint64 julian = 0;
-    bool valid = false;
-
-    static Day of(QDate date) {
-        Day d;
-        d.valid = date.isValid();
-        if (d.valid)
-            date.getDate(&d.year, &d.month, &d.day);
-        d.julian = date.toJulianDay();
-        return d;
-    }
-    QDate toQDate() const { return valid ? QDate::fromJulianDay(julian) : QDate(); }
-};
-
-// The leap years of QDate's calendar: there is no year 0, so the year before 1 is a leap year.
-bool isLeapYear(int year) {
-    if (year < 1)
-        ++year;
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int daysInMonth(int year, int month) {
-    static constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : days[month - 1];
-}
-
-// The Julian day number of a date of the years 1 to 9999: whole years of March to February
-// counted from March of year 0, as QDate numbers its days.
-qint64 julianDay(int year, int month, int day) {
-    const qint64 y = year - (month <= 2 ? 1 : 0);
-    const qint64 era = y / 400;
-    const qint64 yearOfEra = y - era * 400;
-    const qint64 dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-    const qint64 dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra + 1721120;
-}
-
-long double yearLength(int year) {
-    return QDate::isLeapYear(year) ? 366.0L : 365.0L;
-}
+using Day = CalendarDay;
 
 // The dates of the schedule's cells. A rebuild reads the same date texts again; each text that
 // reads as a date is kept with its date for the program's run (a bounded number of them), a
@@ -419,42 +378,18 @@ long double SmsShare(const LoanTerms& terms) {
     return Okruglit(add(div(NumberText::StrToFloat(terms.smsSumm), n), 0.005L));
 }
 
-long double PeriodInterest(long double rate, long double balance, QDate d0, QDate d1,
-                           bool year360) {
-    if (year360) {
-        const long double days = static_cast<long double>(DateText::DaysBetween(d0, d1));
-        return mul(mul(div(div(rate, 100.0L), 360.0L), balance), days);
-    }
-    int y0 = 0, m0 = 0, dd0 = 0;
-    int y1 = 0, m1 = 0, dd1 = 0;
-    d0.getDate(&y0, &m0, &dd0);
-    d1.getDate(&y1, &m1, &dd1);
-    if (m1 == m0) {
-        const long double length = QDate::isLeapYear(y0) && QDate::isLeapYear(y1) ? 366.0L : 365.0L;
-        const long double days = dd1 - dd0;
-        return mul(mul(div(div(rate, 100.0L), length), balance), days);
-    }
-    const long double restOfMonth = QDate(y0, m0, 1).daysInMonth() - dd0;
-    const long double first =
-        mul(mul(div(div(rate, 100.0L), yearLength(y0)), balance), restOfMonth);
-    long double secondDays = dd1;
-    const bool nextMonth = m1 == m0 + 1 || (m0 == 12 && m1 == 1);
-    if (!nextMonth) {
-        // A longer gap always counts as one February of the first year.
-        secondDays = (QDate::isLeapYear(y0) ? 29 : 28) + dd1;
-    }
-    const long double second =
-        mul(mul(div(div(rate, 100.0L), yearLength(y1)), balance), secondDays);
-    return add(first, second);
-}
-
 namespace {
 
-// PeriodInterest on calendar parts, as the schedule computes it for every row.
+// The interest of one period at an annual rate in percent, on calendar parts. A 360-day year
+// counts the days between the dates. Otherwise a period within one month number (the years are
+// not compared) counts its days at 366 only when both years are leap years; a period into the
+// next month counts the rest of the first month at the first year's length and the days of the
+// second at the second year's; a longer gap always counts as one February of the first year.
+// Each product runs left to right.
 long double periodInterest(long double rate, long double balance, const Day& d0, const Day& d1,
                            bool year360) {
     if (!d0.valid || !d1.valid)
-        return PeriodInterest(rate, balance, d0.toQDate(), d1.toQDate(), year360);
+        throw EConvertError(QStringLiteral("'' is not a valid date"));
     if (year360) {
         const auto days = static_cast<long double>(d1.julian - d0.julian);
         return mul(mul(div(div(rate, 100.0L), 360.0L), balance), days);
@@ -480,6 +415,11 @@ long double periodInterest(long double rate, long double balance, const Day& d0,
 }
 
 } // namespace
+
+long double PeriodInterest(long double rate, long double balance, QDate d0, QDate d1,
+                           bool year360) {
+    return periodInterest(rate, balance, Day::of(d0), Day::of(d1), year360);
+}
 
 QString TwoDecimals(const QString& text) {
     const qsizetype comma = text.indexOf(u',');

@@ -1,5 +1,7 @@
 #include "GrafikDates.h"
 
+#include "CalendarDay.h"
+
 #include "DateText.h"
 #include "NumberText.h"
 #include "Prazdniki.h"
@@ -66,21 +68,6 @@ QString dateText(QDate date) {
     return text;
 }
 
-bool isLeapYear(qint64 year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-// The Julian day number of a date of a year from 1 on: whole years of March to February counted
-// from March of year 0, as QDate numbers its days.
-qint64 julianDay(qint64 year, int month, int day) {
-    const qint64 y = year - (month <= 2 ? 1 : 0);
-    const qint64 era = y / 400;
-    const qint64 yearOfEra = y - era * 400;
-    const qint64 dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-    const qint64 dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra + 1721120;
-}
-
 // The monthly payment dates: the first date moved whole calendar months on, the last day of a
 // shorter month standing for a missing day, as QDate::addMonths does. Counted on calendar
 // parts, which costs much less than QDate's general routine; dates before year 1 (where the
@@ -102,9 +89,8 @@ public:
         const qint64 index = static_cast<qint64>(m_month - 1) + months;
         const qint64 year = m_year + index / 12;
         const int month = static_cast<int>(index % 12) + 1;
-        static constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-        const int length = month == 2 && isLeapYear(year) ? 29 : days[month - 1];
-        return QDate::fromJulianDay(julianDay(year, month, std::min(m_day, length)));
+        const int day = std::min(m_day, daysInMonth(year, month));
+        return QDate::fromJulianDay(julianDay(year, month, day));
     }
 
 private:
