@@ -22,7 +22,9 @@ void logOnly(std::exception_ptr error) noexcept {
 
 } // namespace
 
-void install(Hook hook) { installedHook() = std::move(hook); }
+void install(Hook hook) {
+    installedHook() = std::move(hook);
+}
 
 void dispatch(QObject* sender, std::exception_ptr error) noexcept {
     // A failure inside the hook itself must not re-enter it or escape into Qt.

@@ -2,9 +2,15 @@
 
 namespace Checked {
 
-void raiseZeroDivide() { throw EZeroDivide(QStringLiteral("Floating point division by zero")); }
-void raiseInvalidOp() { throw EInvalidOp(QStringLiteral("Invalid floating point operation")); }
-void raiseOverflow() { throw EOverflow(QStringLiteral("Floating point overflow")); }
+void raiseZeroDivide() {
+    throw EZeroDivide(QStringLiteral("Floating point division by zero"));
+}
+void raiseInvalidOp() {
+    throw EInvalidOp(QStringLiteral("Invalid floating point operation"));
+}
+void raiseOverflow() {
+    throw EOverflow(QStringLiteral("Floating point overflow"));
+}
 
 long double powInt(long double x, long long n) {
     if (n < 0)

@@ -23,9 +23,15 @@ inline long double result(long double r) {
     return r;
 }
 
-inline long double add(long double a, long double b) { return result(a + b); }
-inline long double sub(long double a, long double b) { return result(a - b); }
-inline long double mul(long double a, long double b) { return result(a * b); }
+inline long double add(long double a, long double b) {
+    return result(a + b);
+}
+inline long double sub(long double a, long double b) {
+    return result(a - b);
+}
+inline long double mul(long double a, long double b) {
+    return result(a * b);
+}
 
 // 0 / 0 is an invalid operation; x / 0 with x != 0 a division by zero.
 inline long double div(long double a, long double b) {

@@ -5,7 +5,9 @@
 
 namespace DateText {
 
-QString DateToStr(QDate date) { return date.toString(Regional::ShortDateFormat); }
+QString DateToStr(QDate date) {
+    return date.toString(Regional::ShortDateFormat);
+}
 
 QDate StrToDate(const QString& text) {
     const auto fail = [&text]() -> QDate {

@@ -16,6 +16,8 @@ QString DateToStr(QDate date);
 QDate StrToDate(const QString& text);
 
 // Whole days from a to b (b - a).
-inline long long DaysBetween(QDate a, QDate b) { return a.daysTo(b); }
+inline long long DaysBetween(QDate a, QDate b) {
+    return a.daysTo(b);
+}
 
 } // namespace DateText

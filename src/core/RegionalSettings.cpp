@@ -9,7 +9,9 @@ const QLocale& locale() {
     return russian;
 }
 
-QString longDate(QDate date) { return locale().toString(date, LongDateFormat); }
+QString longDate(QDate date) {
+    return locale().toString(date, LongDateFormat);
+}
 
 int compareStrings(const QString& a, const QString& b) {
     // QString::localeAwareCompare follows the system locale; a collator of our own does not.

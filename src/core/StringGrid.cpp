@@ -145,7 +145,9 @@ void StringGrid::sortRows(int first, int last,
                 exchangeRows(i, j);
 }
 
-void StringGrid::beginUpdate() { ++m_updateDepth; }
+void StringGrid::beginUpdate() {
+    ++m_updateDepth;
+}
 
 void StringGrid::endUpdate() {
     if (m_updateDepth > 0 && --m_updateDepth == 0 && m_dirty) {

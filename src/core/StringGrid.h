@@ -56,7 +56,10 @@ public:
     // Scoped beginUpdate/endUpdate.
     class UpdateBlock {
     public:
-        explicit UpdateBlock(StringGrid& grid) : m_grid(grid) { m_grid.beginUpdate(); }
+        explicit UpdateBlock(StringGrid& grid)
+            : m_grid(grid) {
+            m_grid.beginUpdate();
+        }
         ~UpdateBlock() { m_grid.endUpdate(); }
         UpdateBlock(const UpdateBlock&) = delete;
         UpdateBlock& operator=(const UpdateBlock&) = delete;

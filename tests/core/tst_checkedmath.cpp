@@ -28,10 +28,18 @@ private slots:
         QFETCH(QString, className);
         try {
             switch (op) {
-            case 0: Checked::add(a, b); break;
-            case 1: Checked::sub(a, b); break;
-            case 2: Checked::mul(a, b); break;
-            default: Checked::div(a, b); break;
+            case 0:
+                Checked::add(a, b);
+                break;
+            case 1:
+                Checked::sub(a, b);
+                break;
+            case 2:
+                Checked::mul(a, b);
+                break;
+            default:
+                Checked::div(a, b);
+                break;
             }
             QFAIL("no exception");
         } catch (const EMathError& e) {
@@ -44,8 +52,8 @@ private slots:
         const long double tiny = std::ldexp(1.0L, -63);
         QVERIFY(Checked::add(1.0L, tiny) != 1.0L);
         QCOMPARE(Checked::div(1.0L, 4.0L), 0.25L);
-        QCOMPARE(Checked::powInt(1.01L, 12), 1.01L * 1.01L * 1.01L * 1.01L * 1.01L * 1.01L *
-                                                 1.01L * 1.01L * 1.01L * 1.01L * 1.01L * 1.01L);
+        QCOMPARE(Checked::powInt(1.01L, 12), 1.01L * 1.01L * 1.01L * 1.01L * 1.01L * 1.01L * 1.01L *
+                                                 1.01L * 1.01L * 1.01L * 1.01L * 1.01L);
     }
 };
 

@@ -52,8 +52,8 @@ private slots:
         QTest::addColumn<QStringList>("sorted");
         QTest::newRow("cyrillic order") << QStringList{"Ёлка", "Яблоко", "Ель", "Абрикос"}
                                         << QStringList{"Абрикос", "Ёлка", "Ель", "Яблоко"};
-        QTest::newRow("lower before upper") << QStringList{"Б", "б", "а"}
-                                            << QStringList{"а", "б", "Б"};
+        QTest::newRow("lower before upper")
+            << QStringList{"Б", "б", "а"} << QStringList{"а", "б", "Б"};
         QTest::newRow("latin before cyrillic")
             << QStringList{"Банк Сбер", "Банк Альфа", "Банк Home Credit", "Частное лицо"}
             << QStringList{"Банк Home Credit", "Банк Альфа", "Банк Сбер", "Частное лицо"};
