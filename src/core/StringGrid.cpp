@@ -8,18 +8,15 @@ StringGrid::StringGrid(int colCount, int rowCount, QObject* parent)
     : QObject(parent)
     , m_colCount(std::max(colCount, 0))
     , m_rowCount(std::max(rowCount, 0))
-    , m_cells(static_cast<qsizetype>(m_colCount) * m_rowCount) {}
+    , m_columns(static_cast<size_t>(m_colCount),
+                std::vector<QString>(static_cast<size_t>(m_rowCount))) {}
 
 void StringGrid::setColCount(int count) {
     count = std::max(count, 0);
     if (count == m_colCount)
         return;
-    QVector<QString> cells(static_cast<qsizetype>(count) * m_rowCount);
-    const int keep = std::min(count, m_colCount);
-    for (int r = 0; r < m_rowCount; ++r)
-        for (int c = 0; c < keep; ++c)
-            cells[static_cast<qsizetype>(r) * count + c] = std::move(m_cells[index(c, r)]);
-    m_cells = std::move(cells);
+    m_columns.resize(static_cast<size_t>(count),
+                     std::vector<QString>(static_cast<size_t>(m_rowCount)));
     m_colCount = count;
     structureChanged();
 }
@@ -28,12 +25,8 @@ void StringGrid::setRowCount(int count) {
     count = std::max(count, 0);
     if (count == m_rowCount)
         return;
-    m_cells.resize(static_cast<qsizetype>(count) * m_colCount);
-    if (count > m_rowCount) {
-        // resize keeps nothing from before, but be explicit: new rows start empty.
-        for (qsizetype i = static_cast<qsizetype>(m_rowCount) * m_colCount; i < m_cells.size(); ++i)
-            m_cells[i].clear();
-    }
+    for (std::vector<QString>& column : m_columns)
+        column.resize(static_cast<size_t>(count));
     m_rowCount = count;
     structureChanged();
 }
@@ -51,13 +44,13 @@ void StringGrid::setFixedCols(int count) {
 QString StringGrid::cell(int col, int row) const {
     if (col < 0 || row < 0 || col >= m_colCount || row >= m_rowCount)
         return {};
-    return m_cells[index(col, row)];
+    return at(col, row);
 }
 
 void StringGrid::setCell(int col, int row, const QString& text) {
     if (col < 0 || row < 0 || col >= m_colCount || row >= m_rowCount)
         throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));
-    QString& cellText = m_cells[index(col, row)];
+    QString& cellText = at(col, row);
     if (cellText == text)
         return;
     cellText = text;
@@ -91,8 +84,8 @@ void StringGrid::exchangeRows(int a, int b) {
         throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));
     if (a == b)
         return;
-    for (int c = 0; c < m_colCount; ++c)
-        std::swap(m_cells[index(c, a)], m_cells[index(c, b)]);
+    for (std::vector<QString>& column : m_columns)
+        std::swap(column[static_cast<size_t>(a)], column[static_cast<size_t>(b)]);
     structureChanged();
 }
 
@@ -107,32 +100,36 @@ void StringGrid::permuteRows(int first, const std::vector<int>& order) {
         seen[static_cast<size_t>(row - first)] = true;
     }
     // Only the rows that change places are moved, through a buffer.
-    QString* cells = m_cells.data();
+    bool movedAny = false;
     std::vector<QString> moved;
-    for (int k = 0; k < count; ++k)
-        if (order[static_cast<size_t>(k)] != first + k)
-            for (int c = 0; c < m_colCount; ++c)
-                moved.push_back(std::move(cells[index(c, order[static_cast<size_t>(k)])]));
-    auto from = moved.begin();
-    for (int k = 0; k < count; ++k)
-        if (order[static_cast<size_t>(k)] != first + k)
-            for (int c = 0; c < m_colCount; ++c)
-                cells[index(c, first + k)] = std::move(*from++);
-    if (!moved.empty())
+    for (std::vector<QString>& column : m_columns) {
+        moved.clear();
+        for (int k = 0; k < count; ++k)
+            if (const int from = order[static_cast<size_t>(k)]; from != first + k)
+                moved.push_back(std::move(column[static_cast<size_t>(from)]));
+        auto next = moved.begin();
+        for (int k = 0; k < count; ++k)
+            if (order[static_cast<size_t>(k)] != first + k)
+                column[static_cast<size_t>(first + k)] = std::move(*next++);
+        movedAny = movedAny || !moved.empty();
+    }
+    if (movedAny)
         structureChanged();
 }
 
 void StringGrid::deleteRow(int r) {
     if (r < 0 || r >= m_rowCount)
         throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));
-    m_cells.remove(index(0, r), m_colCount);
+    for (std::vector<QString>& column : m_columns)
+        column.erase(column.begin() + r);
     --m_rowCount;
     structureChanged();
 }
 
 void StringGrid::clearCells() {
-    for (QString& s : m_cells)
-        s.clear();
+    for (std::vector<QString>& column : m_columns)
+        for (QString& text : column)
+            text.clear();
     structureChanged();
 }
 

@@ -77,15 +77,20 @@ signals:
 private:
     void changed(int col, int row);
     void structureChanged();
-    qsizetype index(int col, int row) const {
-        return static_cast<qsizetype>(row) * m_colCount + col;
+    QString& at(int col, int row) {
+        return m_columns[static_cast<size_t>(col)][static_cast<size_t>(row)];
+    }
+    const QString& at(int col, int row) const {
+        return m_columns[static_cast<size_t>(col)][static_cast<size_t>(row)];
     }
 
     int m_colCount = 0;
     int m_rowCount = 0;
     int m_fixedRows = 0;
     int m_fixedCols = 0;
-    QVector<QString> m_cells; // row-major
+    // Stored by column: a schedule build drops and adds whole add-on columns, which then costs
+    // no more than the columns themselves.
+    std::vector<std::vector<QString>> m_columns;
     int m_updateDepth = 0;
     bool m_dirty = false;
 };
