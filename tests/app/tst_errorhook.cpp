@@ -4,6 +4,7 @@
 #include "Exceptions.h"
 #include "Guarded.h"
 #include "ScriptedMessages.h"
+#include "StandInFile.h"
 #include "TForm1.h"
 #include "WorkedExampleLoan.h"
 
@@ -29,25 +30,6 @@ QString report(const QString& type, const QString& message, const QString& russi
            line(QStringLiteral("Code:") + dots(24) + QString::number(code)) +
            line(QStringLiteral("(Code/32:") + dots(23) + QString::number(code % 32) + ")");
 }
-
-// Stands in for the record storage's shared text file; records its part in a common log.
-class StandInFile : public ClosableFile {
-public:
-    explicit StandInFile(QStringList& log)
-        : m_log(log) {}
-    bool isOpen() const override { return open; }
-    void close() override {
-        m_log << QStringLiteral("close");
-        if (closeFails)
-            throw EInOutError(101, QStringLiteral("Disk write error"));
-        open = false;
-    }
-    bool open = true;
-    bool closeFails = false;
-
-private:
-    QStringList& m_log;
-};
 
 class LoggedMessages : public ScriptedMessages {
 public:

@@ -3,6 +3,7 @@
 #include "ErrorReport.h"
 #include "NumberText.h"
 #include "ScriptedMessages.h"
+#include "StandInFile.h"
 
 #include <QTest>
 
@@ -48,28 +49,6 @@ std::exception_ptr raised(void (*operation)()) {
     }
     return nullptr;
 }
-
-// The shared text file as the hook sees it; closing can be made to fail.
-class StandInFile : public ClosableFile {
-public:
-    explicit StandInFile(QStringList& log)
-        : m_log(log) {}
-    bool isOpen() const override { return open; }
-    void close() override {
-        m_log << QStringLiteral("close");
-        if (closeFails) {
-            // A failing close leaves the file as it was: the hook must not try again and again.
-            throw EInOutError(101, QStringLiteral("Disk write error"));
-        }
-        open = false;
-    }
-
-    bool open = false;
-    bool closeFails = false;
-
-private:
-    QStringList& m_log;
-};
 
 // Records the boxes in the same log as the file, so that the order shows.
 class LoggedMessages : public MessageService {
