@@ -9,8 +9,6 @@
 #include "ScheduleMath.h"
 #include "StringGrid.h"
 
-#include <QHash>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -255,46 +253,9 @@ private:
 // more than the interest computed from it.
 using Day = CalendarDay;
 
-// The dates of the schedule's cells. A rebuild reads the same date texts again; each text that
-// reads as a date is kept with its date for the program's run (a bounded number of them), a
-// text that does not fails every time it is read.
-QDate cellDate(const QString& text) {
-    static QHash<QString, QDate> dates;
-    if (const auto found = dates.constFind(text); found != dates.constEnd())
-        return *found;
-    const QDate date = DateText::StrToDate(text);
-    if (dates.size() >= 100000)
-        dates.clear();
-    dates.insert(text, date);
-    return date;
-}
-
-// A schedule date text. The usual "dd.mm.yyyy" of an existing date is read by hand; any other
-// text goes to the general reader, which reads it or fails.
+// A schedule date text, read as day.month.year; a text that is not a date fails.
 Day cellDay(const QString& text) {
-    if (text.size() == 10 && text[2] == Regional::DateSeparator &&
-        text[5] == Regional::DateSeparator) {
-        const auto digit = [&text](int at) {
-            const char16_t c = text[at].unicode();
-            return c >= u'0' && c <= u'9' ? c - u'0' : -1;
-        };
-        int parts[8];
-        bool digits = true;
-        static constexpr int positions[8] = {0, 1, 3, 4, 6, 7, 8, 9};
-        for (int k = 0; k < 8 && digits; ++k) {
-            parts[k] = digit(positions[k]);
-            digits = parts[k] >= 0;
-        }
-        if (digits) {
-            const int day = parts[0] * 10 + parts[1];
-            const int month = parts[2] * 10 + parts[3];
-            const int year = ((parts[4] * 10 + parts[5]) * 10 + parts[6]) * 10 + parts[7];
-            if (year >= 1 && month >= 1 && month <= 12 && day >= 1 &&
-                day <= daysInMonth(year, month))
-                return {year, month, day, julianDay(year, month, day), true};
-        }
-    }
-    return Day::of(cellDate(text));
+    return Day::of(DateText::StrToDate(text));
 }
 
 // The early payments of the table, their dates read as they are first needed: a date that is

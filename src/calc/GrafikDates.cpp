@@ -8,8 +8,6 @@
 #include "RegionalSettings.h"
 #include "StringGrid.h"
 
-#include <QHash>
-
 #include <algorithm>
 #include <vector>
 
@@ -35,37 +33,6 @@ QDate shiftOffDaysOff(QDate date, const LoanTerms& terms, bool holidaysApply) {
         }
         return date;
     }
-}
-
-// Writing out numbers and dates is the costly part of laying out a schedule, and a rebuild
-// after a change of a rate writes the same payment numbers and dates again: their texts are
-// kept for the program's run (a bounded number of them).
-const QString& paymentNumberText(int i) {
-    static std::vector<QString> texts;
-    constexpr int Kept = 10000;
-    if (i >= Kept) {
-        static QString text;
-        text = NumberText::FloatToStr(i);
-        return text;
-    }
-    if (texts.size() <= static_cast<size_t>(i))
-        texts.resize(static_cast<size_t>(i) + 1);
-    QString& text = texts[static_cast<size_t>(i)];
-    if (text.isEmpty())
-        text = NumberText::FloatToStr(i);
-    return text;
-}
-
-QString dateText(QDate date) {
-    static QHash<qint64, QString> texts;
-    const qint64 day = date.toJulianDay();
-    if (const auto found = texts.constFind(day); found != texts.constEnd())
-        return *found;
-    if (texts.size() >= 100000)
-        texts.clear();
-    const QString text = DateText::DateToStr(date);
-    texts.insert(day, text);
-    return text;
 }
 
 // The monthly payment dates: the first date moved whole calendar months on, the last day of a
@@ -162,8 +129,8 @@ void GrafikDates(const LoanTerms& terms, StringGrid& grafik, const StringGrid& d
             date = monthly.after(i - 1);
         // The last payment is due on its date even when that is a holiday.
         date = shiftOffDaysOff(date, terms, terms.cPraz && i != n);
-        grafik.setCell(0, i, paymentNumberText(i));
-        grafik.setCell(1, i, dateText(date));
+        grafik.setCell(0, i, NumberText::FloatToStr(i));
+        grafik.setCell(1, i, DateText::DateToStr(date));
         previous = date;
     }
 

@@ -5,33 +5,46 @@
 
 namespace DateText {
 
+// Written digit by digit: a schedule writes hundreds of dates per build, and QDate's general
+// formatter costs many times more.
 QString DateToStr(QDate date) {
-    return date.toString(Regional::ShortDateFormat);
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    if (!date.isValid() || year < 1 || year > 9999)
+        return date.toString(Regional::ShortDateFormat);
+    const char16_t dot = Regional::DateSeparator.unicode();
+    const auto digit = [](int value) {
+        return static_cast<char16_t>(u'0' + value);
+    };
+    const char16_t text[10] = {digit(day / 10),    digit(day % 10),        dot,
+                               digit(month / 10),  digit(month % 10),      dot,
+                               digit(year / 1000), digit(year / 100 % 10), digit(year / 10 % 10),
+                               digit(year % 10)};
+    return QString(reinterpret_cast<const QChar*>(text), 10);
 }
 
 QDate StrToDate(const QString& text) {
-    const auto fail = [&text]() -> QDate {
-        throw EConvertError(QStringLiteral("'%1' is not a valid date").arg(text));
-    };
-    const QStringList parts = text.split(Regional::DateSeparator);
-    if (parts.size() != 3)
-        return fail();
+    // Three groups of digits separated by dots: day and month of one or two digits, the year
+    // of four.
     int values[3] = {0, 0, 0};
-    const int maxLength[3] = {2, 2, 4};
-    for (int i = 0; i < 3; ++i) {
-        const QString& part = parts[i];
-        if (part.isEmpty() || part.size() > maxLength[i])
-            return fail();
-        for (QChar c : part)
-            if (c < u'0' || c > u'9')
-                return fail();
-        values[i] = part.toInt();
+    int lengths[3] = {0, 0, 0};
+    int part = 0;
+    bool ok = !text.isEmpty();
+    for (qsizetype i = 0; i < text.size() && ok; ++i) {
+        const QChar c = text[i];
+        if (c == Regional::DateSeparator) {
+            ok = ++part < 3;
+        } else if (c >= u'0' && c <= u'9') {
+            values[part] = values[part] * 10 + (c.unicode() - u'0');
+            ok = ++lengths[part] <= (part == 2 ? 4 : 2);
+        } else {
+            ok = false;
+        }
     }
-    if (parts[2].size() != 4)
-        return fail();
-    const QDate date(values[2], values[1], values[0]);
+    ok = ok && part == 2 && lengths[0] > 0 && lengths[1] > 0 && lengths[2] == 4;
+    const QDate date = ok ? QDate(values[2], values[1], values[0]) : QDate();
     if (!date.isValid())
-        return fail();
+        throw EConvertError(QStringLiteral("'%1' is not a valid date").arg(text));
     return date;
 }
 

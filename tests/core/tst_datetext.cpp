@@ -14,6 +14,15 @@ private slots:
         QCOMPARE(DateToStr(QDate(2020, 12, 31)), QStringLiteral("31.12.2020"));
     }
 
+    // Dates are written and read digit by digit; both must agree with the calendar everywhere.
+    void everyDayRoundTrips() {
+        for (QDate d(1900, 1, 1); d <= QDate(2100, 12, 31); d = d.addDays(1)) {
+            const QString text = DateToStr(d);
+            QCOMPARE(text, d.toString(QStringLiteral("dd.MM.yyyy")));
+            QCOMPARE(StrToDate(text), d);
+        }
+    }
+
     void strToDate_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QDate>("date");
@@ -37,6 +46,10 @@ private slots:
         QTest::newRow("trailing dot") << "01.02.2020.";
         QTest::newRow("letters") << "aa.bb.cccc";
         QTest::newRow("amount") << "1000,00";
+        QTest::newRow("empty day") << ".02.2020";
+        QTest::newRow("three-digit day") << "001.02.2020";
+        QTest::newRow("five-digit year") << "01.02.20200";
+        QTest::newRow("four parts") << "01.02.2020.1";
     }
     void strToDateRejects() {
         QFETCH(QString, text);
