@@ -9,11 +9,6 @@ namespace {
 
 const QString NotFilled = QStringLiteral("Не заполнено поле ");
 
-// The cell of DosPlat the user left last, which ZapolnitSummu completes. Kept on the grid
-// view itself; it starts at column 0, row 0 (the header, which is never completed).
-const char* const LeftColProperty = "ZapolnitSummuCol";
-const char* const LeftRowProperty = "ZapolnitSummuRow";
-
 Calc::LoanTerms termsFromWindow(const TForm1& f) {
     Calc::LoanTerms t;
     t.summCred = f.ESummCred->text();
@@ -149,8 +144,8 @@ void TForm1::DosPlatGetEditText(QObject* sender, int /*col*/, int /*row*/, QStri
 // The user moves to another cell: the one left, with what was typed into it, is completed.
 void TForm1::DosPlatSelectCell(QObject* sender, int /*col*/, int /*row*/, bool& /*canSelect*/) {
     if (DosPlat->row() >= 0) {
-        DosPlat->setProperty(LeftColProperty, DosPlat->col());
-        DosPlat->setProperty(LeftRowProperty, DosPlat->row());
+        m_dosPlatLeftCol = DosPlat->col();
+        m_dosPlatLeftRow = DosPlat->row();
     }
     DosPlat->hideEditor();
     ZapolnitSummu(sender);
@@ -166,8 +161,8 @@ void TForm1::ClearDosPlatClick(QObject* /*sender*/) {
 
 // A sum left without kopecks gets ",00".
 void TForm1::ZapolnitSummu(QObject* /*sender*/) {
-    const int col = DosPlat->property(LeftColProperty).toInt();
-    const int row = DosPlat->property(LeftRowProperty).toInt();
+    const int col = m_dosPlatLeftCol;
+    const int row = m_dosPlatLeftRow;
     if (col != 1 || row < 1 || row >= DosPlat->grid().rowCount())
         return;
     const QString text = DosPlat->grid().cell(col, row);

@@ -279,4 +279,8 @@ private:
 
     MessageService& m_messages;
     bool m_activated = false;
+    // The DosPlat cell the user left last, which ZapolnitSummu completes; the header cell
+    // (0, 0) until the user leaves a cell, and the header is never completed.
+    int m_dosPlatLeftCol = 0;
+    int m_dosPlatLeftRow = 0;
 };
