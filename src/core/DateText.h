@@ -15,9 +15,4 @@ QString DateToStr(QDate date);
 // EConvertError "'<text>' is not a valid date".
 QDate StrToDate(const QString& text);
 
-// Whole days from a to b (b - a).
-inline long long DaysBetween(QDate a, QDate b) {
-    return a.daysTo(b);
-}
-
 } // namespace DateText
