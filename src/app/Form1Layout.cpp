@@ -2,6 +2,7 @@
 // list items and place.
 #include "InstructionText.h"
 #include "RegionalSettings.h"
+#include "TDatePicker.h"
 #include "TForm1.h"
 
 #include <QCalendarWidget>
@@ -44,7 +45,7 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
 }
 
 QDateEdit* datePicker(const char* name, QWidget* parent) {
-    auto* d = make<QDateEdit>(name, parent);
+    auto* d = make<TDatePicker>(name, parent);
     d->setLocale(Regional::locale());
     d->setDisplayFormat(Regional::LongDateFormat);
     d->setCalendarPopup(true);
