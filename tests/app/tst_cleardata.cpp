@@ -127,7 +127,7 @@ private slots:
         QVERIFY(!f.BSave->isEnabled());
         f.UDProcent0_00_0100->upButton()->click();
         QCOMPARE(f.EProcent0->text(), QStringLiteral("0,01"));
-        QCOMPARE(m_messages->messages, QStringList());
+        QCOMPARE(m_messages->takeMessages(), QStringList());
     }
 
 private:

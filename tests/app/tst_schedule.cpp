@@ -136,10 +136,10 @@ void ScheduleWindowTest::missingFieldStopsTheBuild() {
         } else
             f.findChild<TEdit*>(name)->setText(QString());
     }
-    m_messages->messages.clear();
+    QCOMPARE(m_messages->takeMessages(), QStringList());
     clickBuild();
 
-    QCOMPARE(m_messages->messages, QStringList{message});
+    QCOMPARE(m_messages->takeMessages(), QStringList{message});
     for (TCategoryPanel* p : f.CategoryPanelGroup1->panels())
         QCOMPARE(p->collapsed(), p->objectName() != panel);
     if (!focus.isEmpty())
@@ -167,12 +167,15 @@ void ScheduleWindowTest::emptyRatesAreNormalisedBeforeThePeriodicityChecks() {
     emptyAll();
     f.EDataPlateja->setDate(f.EDataVydachi->date());
     clickBuild();
+    QCOMPARE(m_messages->takeMessages(),
+             QStringList{QStringLiteral("Не заполнено поле Дата первого платежа")});
     QCOMPARE(f.EProcentRiska0->text() + f.EProcent1->text() + f.ESrok1->text(), QString());
 
     f.EDataPlateja->setDate(QDate(2020, 2, 15));
     f.EPere->setCurrentIndex(1);
     clickBuild();
-    QCOMPARE(m_messages->messages.last(), QStringLiteral("Не указаны периоды платежей"));
+    QCOMPARE(m_messages->takeMessages(),
+             QStringList{QStringLiteral("Не указаны периоды платежей")});
     for (TEdit* e : {f.EProcentRiska0, f.EProcent1, f.ESrok1})
         QCOMPARE(e->text(), QStringLiteral("0"));
 }
@@ -182,7 +185,7 @@ void ScheduleWindowTest::workedExampleThroughTheButton() {
     fillWorkedExampleLoan(*m_form);
     f.BSave->setEnabled(false);
     clickBuild();
-    QCOMPARE(m_messages->messages, QStringList{});
+    QCOMPARE(m_messages->takeMessages(), QStringList{});
     const QStringList rows = gridRows();
     QCOMPARE(rows.size(), 14);
     QCOMPARE(rows[0], QStringLiteral("№|Дата|Месячный платёж|Основной долг|Проценты|Остаток "
@@ -254,7 +257,7 @@ void ScheduleWindowTest::insuranceAndSmsNormalisations() {
     if (insurance)
         f.StrahCol->setText(col);
     clickBuild();
-    QCOMPARE(m_messages->messages, QStringList{});
+    QCOMPARE(m_messages->takeMessages(), QStringList{});
     if (!noneButton.isEmpty()) {
         QVERIFY(f.findChild<QRadioButton*>(noneButton)->isChecked());
         QCOMPARE((insurance ? f.StrahSumm : f.SMSSumm)->text(), QStringLiteral("0"));
@@ -327,11 +330,11 @@ void ScheduleWindowTest::failureLeavesStatusEmptyAndSaveAsItWas() {
     const QStringList built = gridRows();
     f.BSave->setEnabled(saveEnabled);
     f.findChild<TEdit*>(field)->setText(text);
-    m_messages->messages.clear();
+    QCOMPARE(m_messages->takeMessages(), QStringList());
     clickBuild();
-    QVERIFY(!m_messages->messages.isEmpty());
-    QVERIFY2(m_messages->messages.join(u'\n').contains(error),
-             qPrintable(m_messages->messages.join(u'\n')));
+    const QStringList shown = m_messages->takeMessages();
+    QVERIFY(!shown.isEmpty());
+    QVERIFY2(shown.join(u'\n').contains(error), qPrintable(shown.join(u'\n')));
     QCOMPARE(f.Status->panelText(0), gridReset ? QString() : "Сумма долга: 106603,28");
     QCOMPARE(f.Status->panelText(1), gridReset ? QString() : "Переплата: 6603,28");
     QCOMPARE(f.BSave->isEnabled(), saveEnabled);

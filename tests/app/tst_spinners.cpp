@@ -305,7 +305,7 @@ private slots:
         form.UDProcentRiska0_00_1000->upButton()->click();
         QCOMPARE(form.EProcentRiska0->text(), QStringLiteral("0,1"));
         QCOMPARE(errors.types, QStringList());
-        QCOMPARE(messages.messages, QStringList());
+        QCOMPARE(messages.takeMessages(), QStringList());
         QCOMPARE(form.Status->panelText(0).isEmpty(), !rebuilt);
         QCOMPARE(form.Grafik->grid().rowCount() > 2, rebuilt);
         if (!rebuilt)

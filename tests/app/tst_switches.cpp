@@ -213,13 +213,13 @@ void SwitchesTest::loanKind() {
         m_form->EVidCred->setCurrentIndex(1);
     }
     userSelect(m_form->EVidCred, index);
-    QTEST(m_messages->messages, "messages");
+    QTEST(m_messages->takeMessages(), "messages");
     QCOMPARE(m_form->EVidCred->currentIndex(), 0);
 }
 
 void SwitchesTest::loanKindFromCodeRunsNothing() {
     m_form->EVidCred->setCurrentIndex(1);
-    QVERIFY(m_messages->messages.isEmpty());
+    QCOMPARE(m_messages->takeMessages(), QStringList());
     QCOMPARE(m_form->EVidCred->currentIndex(), 1);
 }
 
@@ -233,7 +233,7 @@ void SwitchesTest::loanType_data() {
 void SwitchesTest::loanType() {
     QFETCH(int, index);
     userSelect(m_form->ETip, index);
-    QCOMPARE(m_messages->messages,
+    QCOMPARE(m_messages->takeMessages(),
              QStringList{"Дифференцированные и буллитные расчёты\n\rнаходится в разработке"});
     QCOMPARE(m_form->ETip->currentIndex(), 0);
     QCOMPARE(m_form->ETip->toolTip(),

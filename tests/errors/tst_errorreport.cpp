@@ -224,9 +224,10 @@ private slots:
 
         ScriptedMessages messages;
         ShowErrorReport(nullptr, error, messages);
-        QCOMPARE(messages.messages.size(), boxCount);
-        QVERIFY(messages.messages.last().contains(QStringLiteral("Класс ошибки:......") + type +
-                                                  QStringLiteral("\n\r")));
+        const QStringList shown = messages.takeMessages();
+        QCOMPARE(shown.size(), boxCount);
+        QVERIFY(shown.last().contains(QStringLiteral("Класс ошибки:......") + type +
+                                      QStringLiteral("\n\r")));
     }
 
     // The hook: the shared text file is closed before the report is shown, a failing close
