@@ -12,13 +12,4 @@ void raiseOverflow() {
     throw EOverflow(QStringLiteral("Floating point overflow"));
 }
 
-long double powInt(long double x, long long n) {
-    if (n < 0)
-        return div(1.0L, powInt(x, -n));
-    long double r = 1.0L;
-    for (long long i = 0; i < n; ++i)
-        r = mul(r, x);
-    return r;
-}
-
 } // namespace Checked

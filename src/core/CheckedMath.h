@@ -3,6 +3,15 @@
 #include "Exceptions.h"
 
 #include <cmath>
+#include <limits>
+
+// Every amount, rate and factor, and so every result the program shows, is computed in the
+// x87 extended format; a build where long double is anything else would give other figures.
+static_assert(std::numeric_limits<long double>::is_iec559 &&
+                  std::numeric_limits<long double>::digits == 64 &&
+                  std::numeric_limits<long double>::max_exponent == 16384 &&
+                  std::numeric_limits<long double>::min_exponent == -16381,
+              "long double must be the 80-bit x87 extended format");
 
 // Extended-precision arithmetic that raises instead of giving infinity or NaN. Amounts, rates
 // and factors are long double (x87 extended, 64-bit mantissa), each operation rounded to
@@ -42,8 +51,5 @@ inline long double div(long double a, long double b) {
     }
     return result(a / b);
 }
-
-// x raised to a whole power n >= 0, by repeated multiplication.
-long double powInt(long double x, long long n);
 
 } // namespace Checked

@@ -52,8 +52,6 @@ private slots:
         const long double tiny = std::ldexp(1.0L, -63);
         QVERIFY(Checked::add(1.0L, tiny) != 1.0L);
         QCOMPARE(Checked::div(1.0L, 4.0L), 0.25L);
-        QCOMPARE(Checked::powInt(1.01L, 12), 1.01L * 1.01L * 1.01L * 1.01L * 1.01L * 1.01L * 1.01L *
-                                                 1.01L * 1.01L * 1.01L * 1.01L * 1.01L);
     }
 };
 
