@@ -9,12 +9,13 @@
 #include "ScheduleMath.h"
 #include "StringGrid.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <iterator>
-
 #include <optional>
 #include <vector>
 
@@ -258,35 +259,41 @@ Day cellDay(const QString& text) {
     return Day::of(DateText::StrToDate(text));
 }
 
-// The early payments of the table, their dates read as they are first needed: a date that is
-// not a date fails when the search reaches its row.
+// The early payments of the table. GrafikDates makes one schedule row of every entry with a
+// date, with the date text as typed, and keeps entries of the same text in table order; so the
+// k-th early-payment row of a date text comes from the k-th entry of that text.
 class EarlyPayments {
 public:
     explicit EarlyPayments(const StringGrid& dosPlat)
-        : m_grid(dosPlat)
-        , m_days(static_cast<size_t>(std::max(dosPlat.rowCount(), 0))) {}
+        : m_grid(dosPlat) {}
 
-    // The first row with a date that equals date, or 0.
-    int find(const Day& date) {
-        for (int m = 1; m < m_grid.rowCount(); ++m) {
-            std::optional<qint64>& known = m_days[static_cast<size_t>(m)];
-            if (!known) {
+    // The entry the next early-payment row with this date text was made from, or 0 when the
+    // table has no such entry left.
+    int entryFor(const QString& dateText) {
+        if (!m_indexed) {
+            for (int m = 1; m < m_grid.rowCount(); ++m) {
                 const QString text = m_grid.cell(0, m);
-                if (text.isEmpty())
-                    continue;
-                known = cellDay(text).julian;
+                if (!text.isEmpty())
+                    m_entries[text].rows.push_back(m);
             }
-            if (*known == date.julian)
-                return m;
+            m_indexed = true;
         }
-        return 0;
+        const auto found = m_entries.find(dateText);
+        if (found == m_entries.end() || found->next >= found->rows.size())
+            return 0;
+        return found->rows[found->next++];
     }
 
-    long double sum(int row) const { return NumberText::StrToFloat(m_grid.cell(1, row)); }
+    long double sum(int entry) const { return NumberText::StrToFloat(m_grid.cell(1, entry)); }
 
 private:
+    struct SameDate {
+        std::vector<int> rows; // entries of one date text, in table order
+        size_t next = 0;       // the first not yet taken by a schedule row
+    };
     const StringGrid& m_grid;
-    std::vector<std::optional<qint64>> m_days; // Julian day of each row's date
+    QHash<QString, SameDate> m_entries;
+    bool m_indexed = false;
 };
 
 // The payment number of the row, or of the nearest numbered row above it; 0 when there is none.
@@ -452,18 +459,17 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
     try {
         for (int i = 1; i <= lastRow; ++i) {
             // After a row that paid interest only, the payment is the annuity of the remaining
-            // debt over the payments still to come.
+            // debt over the payments still to come (an interest-free loan spreads the debt
+            // evenly over them). After the last regular payment none is left: the debt falls
+            // due at once.
             if (i > 1 && previousPrincipal == 0 && previousBalance > 0) {
-                if (rate0() != 0) {
-                    const int remaining = n - paymentNumberAtOrAbove(grafik, i - 1);
-                    // After the last regular payment no payment is left to spread the debt
-                    // over: it falls due at once.
-                    payment = remaining > 0
-                                  ? Okruglit(mul(AnnuitetFactor(remaining, rate0()), balance))
-                                  : balance;
-                } else {
-                    payment = div(balance, static_cast<long double>(n));
-                }
+                const int remaining = n - paymentNumberAtOrAbove(grafik, i - 1);
+                if (remaining <= 0)
+                    payment = balance;
+                else if (rate0() != 0)
+                    payment = Okruglit(mul(AnnuitetFactor(remaining, rate0()), balance));
+                else
+                    payment = div(balance, static_cast<long double>(remaining));
             }
             // Paid off: this row and all below it are dropped.
             if (balance <= 0) {
@@ -485,12 +491,15 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
                 i1 = add(i1, value);
             }
 
-            // The row after an early payment: an early-payment row pays the full-term annuity
-            // of the remaining debt, a regular row in the same month as the early payment pays
-            // interest only, any other regular row the annuity over the payments left.
+            const QString number = grafik.cell(0, i);
+            const bool earlyRow = number.isEmpty();
+
+            // The row after an early payment: a regular row in the same month as the early
+            // payment pays interest only, any other regular row the annuity over the payments
+            // left. (An early-payment row pays its own sum below; one that no entry of the
+            // table made pays the full-term annuity of the remaining debt.)
             if (recalculate) {
-                const QString number = grafik.cell(0, i);
-                if (number.isEmpty()) {
+                if (earlyRow) {
                     payment = mul(AnnuitetFactor(n, rate0()), balance);
                 } else if (d1.month == d0.month) {
                     payment = Okruglit(i0);
@@ -501,10 +510,9 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
                 recalculate = false;
             }
 
-            // An early payment due on this row's date pays its listed sum, less the SMS share
-            // that is added to every payment.
-            const int early = earlyPayments.find(d1);
-            if (early != 0 && d1.julian != d0.julian) {
+            // An early-payment row pays the sum of its entry, less the SMS share that is added
+            // to every payment; a regular row never takes an early payment's sum.
+            if (const int early = earlyRow ? earlyPayments.entryFor(grafik.cell(1, i)) : 0) {
                 payment = earlyPayments.sum(early);
                 if (smsShare > 0)
                     payment = sub(payment, smsShare);
@@ -521,8 +529,14 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
             const long double interest = secondRate ? i1 : i0;
             long double principal = sub(payment, Okruglit(interest));
 
-            if (i < lastRow) {
-                if (payment == 0 && principal == 0 && i0 == 0 && i1 == 0) {
+            // The last row pays whatever debt is left, with its interest. So does the last
+            // regular payment when its payment covers all that is left: early payments dated
+            // after it then find nothing to repay and are dropped with the rows below.
+            const bool settles = i == lastRow || (!earlyRow && payment >= add(balance, interest) &&
+                                                  NumberText::StrToInt(number) == n);
+            if (!settles) {
+                if (earlyRow && payment == 0 && principal == 0 && i0 == 0 && i1 == 0) {
+                    // An early payment of nothing at no interest pays the whole rest.
                     principal = balance;
                     payment = balance;
                     balance = 0;
@@ -530,7 +544,6 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
                     balance = sub(Okruglit(balance), Okruglit(principal));
                 }
             } else {
-                // The last row pays whatever debt is left, with its interest.
                 payment = add(balance, interest);
                 principal = sub(payment, interest);
                 payment = add(Okruglit(principal), Okruglit(interest));

@@ -33,6 +33,9 @@ long double PeriodInterest(long double rate, long double balance, QDate d0, QDat
 // SMS columns 7 and 8 paid on top of the loan, the two-decimal form of every amount and the
 // totals row "Итого:". Rows below the one at which the debt is paid off are dropped. Column 6
 // holds the user's interest corrections, which are added to the interest of their rows.
+// Every early-payment row (no number) pays the sum of the dosPlat entry it was made from, and
+// the payment is recalculated on the row after it; a regular row pays its own payment, also on
+// the date of an early payment.
 // A text that is not a number or date raises EConvertError and a failing operation a
 // floating-point error; the grid then keeps what was written up to that point.
 void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& dosPlat);

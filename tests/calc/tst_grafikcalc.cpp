@@ -47,7 +47,8 @@ LoanTerms sms(LoanTerms t, const QString& price) {
     return t;
 }
 
-// "date=sum" entries of the early payments table.
+// "date=sum" entries of the early payments table, as records of older versions hold it (two
+// columns).
 std::unique_ptr<StringGrid> earlyPayments(const QStringList& entries) {
     auto grid = std::make_unique<StringGrid>(2, static_cast<int>(entries.size()) + 1);
     grid->setCell(0, 0, "Дата");
@@ -315,11 +316,113 @@ private slots:
                            "T=|Итого:|120000,00|120000,00|0,00||"}
             << "Сумма долга: 120000,00"
             << "Переплата: 0,00";
-        QTest::newRow("rate 0: a second early payment of the same date pays the rest / n")
+        QTest::newRow("rate 0: a second early payment of the same date pays its own sum")
             << free << QStringList{"20.03.2020=30000", "20.03.2020=6000"} << QStringList{} << 16
             << QStringList{"3=|20.03.2020|30000,00|30000,00|0,00|70000,00|",
-                           "4=|20.03.2020|5833,33|5833,33|0,00|64166,67|",
-                           "5=3|15.04.2020|5833,33|5833,33|0,00|58333,34|"}
+                           "4=|20.03.2020|6000,00|6000,00|0,00|64000,00|",
+                           "5=3|15.04.2020|6400,00|6400,00|0,00|57600,00|",
+                           "14=12|15.01.2021|6400,00|6400,00|0,00|0,00|"}
+            << "Сумма долга: 120000,00" << QString();
+
+        // Early repayments on payment dates: the instalment of the date is paid first, then
+        // each early repayment of that date by its own row, with no days of interest; the next
+        // payment is the annuity of the remaining debt over the payments left.
+        const LoanTerms big = with(example, [](LoanTerms& t) {
+            t.summCred = "500000";
+            t.srok0 = "36";
+            t.procent0 = "15,9";
+            t.dataVydachi = QDate(2026, 12, 11);
+            t.dataPlateja = QDate(2027, 1, 11);
+        });
+        QTest::newRow("early repayment on a payment date: its own row after the instalment")
+            << big << QStringList{"11.06.2027=100000"} << QStringList{} << 39
+            << QStringList{"6=6|11.06.2027|17553,84|11562,44|5991,40|432109,80|",
+                           "7=|11.06.2027|100000,00|100000,00|0,00|332109,80|",
+                           "8=7|11.07.2027|13488,17|9148,00|4340,17|322961,80|",
+                           "37=36|11.12.2029|13583,80|13408,57|175,23|0,00|",
+                           "T=|Итого:|610063,77|500000,00|110063,77||"}
+            << "Сумма долга: 610063,77"
+            << "Переплата: 110063,77";
+        QTest::newRow("two early repayments on one payment date: each pays its own sum")
+            << example << QStringList{"15.04.2020=10000", "15.04.2020=5000"} << QStringList{} << 16
+            << QStringList{"3=3|15.04.2020|8884,88|8029,86|855,02|76092,77|",
+                           "4=|15.04.2020|10000,00|10000,00|0,00|66092,77|",
+                           "5=|15.04.2020|5000,00|5000,00|0,00|61092,77|",
+                           "6=4|15.05.2020|7131,99|6531,08|600,91|54561,69|",
+                           "14=12|15.01.2021|7133,18|7061,31|71,87|0,00|",
+                           "T=|Итого:|105843,74|100000,00|5843,74||"}
+            << QString() << QString();
+        QTest::newRow("early repayment on the first payment date")
+            << example << QStringList{"15.02.2020=20000"} << QStringList{} << 15
+            << QStringList{"1=1|15.02.2020|8884,88|7868,49|1016,39|92131,51|",
+                           "2=|15.02.2020|20000,00|20000,00|0,00|72131,51|",
+                           "3=2|15.03.2020|6957,38|6271,54|685,84|65859,97|",
+                           "13=12|15.01.2021|6931,11|6861,28|69,83|0,00|",
+                           "T=|Итого:|105389,79|100000,00|5389,79||"}
+            << QString() << QString();
+        // The last instalment settles the loan, so an early repayment of that date or later
+        // finds no debt and is dropped; with a debt left over, the last row pays it.
+        QTest::newRow("early repayment on the last payment date finds nothing left")
+            << example << QStringList{"15.01.2021=1000"} << QStringList{} << 14
+            << QStringList{"12=12|15.01.2021|8869,60|8780,24|89,36|0,00|",
+                           "T=|Итого:|106603,28|100000,00|6603,28||"}
+            << "Сумма долга: 106603,28" << QString();
+        const LoanTerms secondRate = with(example, [](LoanTerms& t) {
+            t.procent1 = "18";
+            t.srok1 = "6";
+        });
+        QTest::newRow("early repayment on the last payment date pays what the last payment left")
+            << secondRate << QStringList{"15.01.2021=1000"} << QStringList{} << 15
+            << QStringList{"12=12|15.01.2021|8884,88|8732,22|152,66|1267,62|",
+                           "13=|15.01.2021|1267,62|1267,62|0,00|0,00|",
+                           "T=|Итого:|107886,18|100000,00|7886,18||"}
+            << QString() << QString();
+        QTest::newRow("early repayment on a payment date under the second rate")
+            << secondRate << QStringList{"15.04.2020=20000"} << QStringList{} << 15
+            << QStringList{"4=|15.04.2020|20000,00|20000,00|0,00|56092,77|",
+                           "5=4|15.05.2020|6548,29|5996,56|551,73|50096,21|",
+                           "6=5|15.06.2020|6548,29|5784,53|763,76|44311,68|",
+                           "13=12|15.01.2021|7777,90|7660,95|116,95|0,00|",
+                           "T=|Итого:|106818,86|100000,00|6818,86||"}
+            << QString() << QString();
+        QTest::newRow("early repayment on a payment date with insurance and SMS on top")
+            << sms(insurance(example, "1000", "6"), "1000") << QStringList{"15.04.2020=20000"}
+            << QStringList{} << 15
+            << QStringList{"3=3|15.04.2020|9134,89|8029,86|855,02|76092,77||166,67|83,33",
+                           "4=|15.04.2020|20166,67|19916,66|0,00|56176,11||166,67|83,33",
+                           "5=4|15.05.2020|6808,03|6005,47|552,55|50170,64||166,67|83,33",
+                           "6=5|15.06.2020|6808,01|6048,09|509,93|44122,55||166,65|83,33",
+                           "7=6|15.07.2020|6641,36|6124,03|433,99|37998,52|||83,33",
+                           "13=12|15.01.2021|6642,40|6492,98|66,08|0,00|||83,33",
+                           "T=|Итого:|107677,94|100000,00|5594,52|||1000,00|1083,29"}
+            << QString() << QString();
+
+        // An interest-free instalment loan: a regular row with nothing to pay pays 0,00 and the
+        // schedule goes on; the debt left is spread over the payments that remain.
+        const LoanTerms instalments = with(example, [](LoanTerms& t) {
+            t.summCred = "120000";
+            t.srok0 = "6";
+            t.procent0 = "0";
+            t.dataVydachi = QDate(2019, 12, 15);
+            t.dataPlateja = QDate(2020, 1, 15);
+        });
+        QTest::newRow("rate 0: the payment after an interest-only row spreads the rest")
+            << instalments << QStringList{"01.03.2020=30000"} << QStringList{} << 9
+            << QStringList{"1=1|15.01.2020|20000,00|20000,00|0,00|100000,00|",
+                           "2=2|15.02.2020|20000,00|20000,00|0,00|80000,00|",
+                           "3=|01.03.2020|30000,00|30000,00|0,00|50000,00|",
+                           "4=3|15.03.2020|0,00|0,00|0,00|50000,00|",
+                           "5=4|15.04.2020|16666,67|16666,67|0,00|33333,33|",
+                           "6=5|15.05.2020|16666,67|16666,67|0,00|16666,66|",
+                           "7=6|15.06.2020|16666,66|16666,66|0,00|0,00|",
+                           "T=|Итого:|120000,00|120000,00|0,00||"}
+            << "Сумма долга: 120000,00"
+            << "Переплата: 0,00";
+        QTest::newRow("rate 0: early repayment on a payment date")
+            << instalments << QStringList{"15.02.2020=30000"} << QStringList{} << 9
+            << QStringList{"3=|15.02.2020|30000,00|30000,00|0,00|50000,00|",
+                           "4=3|15.03.2020|12500,00|12500,00|0,00|37500,00|",
+                           "7=6|15.06.2020|12500,00|12500,00|0,00|0,00|"}
             << QString() << QString();
 
         // An early payment that pays just its interest leaves no payment number above the next
@@ -389,9 +492,9 @@ private slots:
         QTest::newRow("early payment with a date and no sum fails at its row")
             << example << QStringList{"01.04.2020="} << QStringList{} << "EConvertError" << 14
             << QStringList{"2=2|15.03.2020|8884,88|8008,88|876|84122,63|", "3=|01.04.2020|||||"};
-        QTest::newRow("early payment date that does not exist")
+        QTest::newRow("early payment date that does not exist fails at its row")
             << example << QStringList{"32.03.2020=100"} << QStringList{} << "EConvertError" << 14
-            << QStringList{"1=1|15.02.2020|||||"};
+            << QStringList{"2=2|15.03.2020|8884,88|8008,88|876|84122,63|", "3=|32.03.2020|||||"};
         QTest::newRow("SMS price not a number after the insurance column")
             << sms(insurance(example, "1000", "3"), "abc") << QStringList{} << QStringList{}
             << "EConvertError" << 13
