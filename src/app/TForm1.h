@@ -1,6 +1,8 @@
 #pragma once
 
 #include "MessageService.h"
+#include "RecordFormat.h"
+#include "SharedTextFile.h"
 #include "TCategoryPanel.h"
 #include "TEdit.h"
 #include "TLinkLabel.h"
@@ -53,6 +55,13 @@ public:
     ~TForm1() override;
 
     MessageService& messages() { return m_messages; }
+    // The one file object through which record files are read and written; the error hook
+    // closes it when an error interrupts the operation that had it open.
+    SharedTextFile& sharedTextFile() { return m_sharedTextFile; }
+
+    // The layout of the record file read last: reset to the older layout by FormActivate, set
+    // by every reader of record files.
+    Storage::RecordLayout RecordLayoutIndicator = Storage::RecordLayout::Older;
 
     // The short program version ("1.3"), written into every saved record; set by FormActivate.
     QString ProgVersion;
@@ -278,6 +287,7 @@ private:
     void wireEvents();
 
     MessageService& m_messages;
+    SharedTextFile m_sharedTextFile;
     bool m_activated = false;
     // The DosPlat cell the user left last, which ZapolnitSummu completes; the header cell
     // (0, 0) until the user leaves a cell, and the header is never completed.

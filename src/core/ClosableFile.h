@@ -12,8 +12,3 @@ public:
     // closed afterwards all the same, so a failed close is not retried by the next error.
     virtual void close() = 0;
 };
-
-// The program has one shared text file. Record storage registers it when it creates it (and
-// registers nullptr before destroying it); the error hook closes the registered file.
-void RegisterSharedTextFile(ClosableFile* file);
-ClosableFile* RegisteredSharedTextFile();
