@@ -141,6 +141,15 @@ void TForm1::AutoSizeCol(TStringGridView* grid, int column) {
         widenPanelLeft(*this);
 }
 
+void TForm1::FitColumnsToHeaders(TStringGridView* grid) {
+    const StringGrid& cells = grid->grid();
+    if (cells.colCount() > 0)
+        AutoSizeCol(grid, 0);
+    const QFontMetrics metrics(grid->font());
+    for (int c = 1; c < cells.colCount(); ++c)
+        grid->setColWidth(c, metrics.horizontalAdvance(cells.cell(c, 0)) + FitMargin);
+}
+
 void TForm1::StatusDrawPanel(QObject* /*sender*/, int panel, const QRect& rect, QPainter& painter) {
     if (panel != 0 && panel != 1)
         return;

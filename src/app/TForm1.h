@@ -129,6 +129,8 @@ public:
     void GrafikDrawCell(QObject* sender, int col, int row, const QRect& rect, QPainter& painter);
     void DosPlatDrawCell(QObject* sender, int col, int row, const QRect& rect, QPainter& painter);
     void AutoSizeCol(TStringGridView* grid, int column);
+    // Column 0 fitted with AutoSizeCol, every further column as wide as its header text + 5.
+    void FitColumnsToHeaders(TStringGridView* grid);
     void StatusDrawPanel(QObject* sender, int panel, const QRect& rect, QPainter& painter);
     void MailToClick(QObject* sender);
 
@@ -142,6 +144,8 @@ public:
     void BClearDataClick(QObject* sender);
     // Puts every loan field except the name into its empty state and disables saving.
     void ClearData(QObject* sender);
+    // Puts the record open in the shared text file into the window (Form1Loading.cpp).
+    void ListLoadData(QObject* sender);
     void ListMouseUp(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
                      int y);
     void ListMouseActivate(QObject* sender, Qt::MouseButton button);
