@@ -27,6 +27,10 @@ void putCells(StringGrid& grid, const Storage::GridRecord& saved) {
 // the radio buttons before their amounts, which the buttons' reactions overwrite, Saturdays
 // before Sundays, the grid sizes before the grid cells. A line that cannot be read stops the
 // load with its number; what was loaded before it stays.
+//
+// The gauge gets the file's line count as its maximum and ends at 0. It is not moved line by
+// line: a progress bar repaints the window at once on every visible step, which would cost the
+// load many times what reading it costs, and the whole load takes a few milliseconds.
 void TForm1::ListLoadData(QObject* /*sender*/) {
     SharedTextFile& file = m_sharedTextFile;
     const std::optional<QStringList> lines = Storage::ReadRecordLines(file, messages());
@@ -72,12 +76,9 @@ void TForm1::ListLoadData(QObject* /*sender*/) {
             // identifier is not applied: the loan page stays shown whatever it says.
             break;
         }
-        Progress->setValue(n);
     }
     putCells(DosPlat->grid(), record.dosPlat);
     putCells(Grafik->grid(), record.grafik);
-    if (read.linesRead > 0)
-        Progress->setValue(read.linesRead - 1);
 
     switch (read.failure) {
     case Storage::RecordRead::Failure::Unreadable:
@@ -87,6 +88,8 @@ void TForm1::ListLoadData(QObject* /*sender*/) {
         Progress->setValue(0);
         return;
     case Storage::RecordRead::Failure::Conversion:
+        // The gauge stays at the line that failed, as the error report finds it.
+        Progress->setValue(read.failedLine);
         throw EConvertError(read.conversionMessage);
     case Storage::RecordRead::Failure::None:
         break;

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace Storage {
 
@@ -25,28 +26,35 @@ constexpr int longestRun(int digit) {
     return length;
 }
 
-// What one character of a coded line stands for when reading.
-struct Expansion {
-    std::int8_t digit = -1; // -1: not a code character
-    std::int8_t count = 0;  // 0 with digit -1 and skip set: ignored ("W", "X")
-    bool skip = false;
-};
+// What one character of a coded line stands for when reading: its digit times 8 plus its run
+// length (1 to 6), Skip for "W" and "X", NoCode for every character that is not part of the
+// code.
+constexpr std::uint8_t NoCode = 0;
+constexpr std::uint8_t Skip = 0xFF;
 
-constexpr std::array<Expansion, 128> makeExpansions() {
-    std::array<Expansion, 128> table{};
+constexpr std::array<std::uint8_t, 128> makeExpansions() {
+    std::array<std::uint8_t, 128> table{};
     for (int digit = 0; digit < 10; ++digit) {
-        table[static_cast<size_t>('0' + digit)] = {static_cast<std::int8_t>(digit), 1, false};
+        table[static_cast<size_t>('0' + digit)] = static_cast<std::uint8_t>(digit * 8 + 1);
         const char* letters = RunLetters[static_cast<size_t>(digit)];
         for (int length = 1; letters[length - 1] != '\0'; ++length)
-            table[static_cast<size_t>(letters[length - 1])] = {
-                static_cast<std::int8_t>(digit), static_cast<std::int8_t>(length), false};
+            table[static_cast<size_t>(letters[length - 1])] =
+                static_cast<std::uint8_t>(digit * 8 + length);
     }
-    table['W'] = {-1, 0, true};
-    table['X'] = {-1, 0, true};
+    table['W'] = Skip;
+    table['X'] = Skip;
     return table;
 }
 
-constexpr std::array<Expansion, 128> Expansions = makeExpansions();
+constexpr std::array<std::uint8_t, 128> Expansions = makeExpansions();
+
+// Eight copies of each digit character, to store a run of up to six at once.
+constexpr std::array<std::uint64_t, 10> DigitWords = [] {
+    std::array<std::uint64_t, 10> words{};
+    for (int d = 0; d < 10; ++d)
+        words[static_cast<size_t>(d)] = 0x0101010101010101ull * static_cast<std::uint64_t>('0' + d);
+    return words;
+}();
 
 // The most digits a line that can pass the length check has: the check digit, at most 99,999
 // block digits and the five-digit length field. Longer digit strings are counted and summed but
@@ -60,34 +68,40 @@ constexpr qsizetype MaxCheckedDigits = 1 + 99999 + 5;
 template <typename Unit>
 QString decode(const Unit* coded, qsizetype size, int expectedKey, DecodeCheck& check) {
     check = DecodeCheck::Passed;
-    QVarLengthArray<char, 2048> digits;
+    // Every character stands for at most six digits; digits beyond the most a line can pass
+    // with are counted and summed but not kept.
+    const qsizetype kept = std::min<qsizetype>(size * 6, MaxCheckedDigits);
+    // Eight spare bytes: a run is stored as one eight-byte word of its digit.
+    QVarLengthArray<char, 4096> digits(kept + 8);
+    char* digitOut = digits.data();
     qsizetype total = 0;   // digits in the expanded line
-    unsigned sum = 0;      // of the digits from the second on
+    quint64 sum = 0;       // of all digits
     bool firstBad = false; // the first character is no digit (only the check can fail then)
     for (qsizetype i = 0; i < size; ++i) {
         const auto unit = static_cast<std::uint32_t>(coded[i]);
-        const Expansion e = unit < 128 ? Expansions[unit] : Expansion{};
-        if (e.skip)
-            continue;
-        if (e.digit < 0) {
+        const std::uint8_t e = unit < 128 ? Expansions[unit] : NoCode;
+        if (e == NoCode || e == Skip) {
+            if (e == Skip)
+                continue;
             // Step 2 sums from the second character on: a character there that is no digit
             // cannot be converted.
             if (total > 0)
                 notAnInteger(QString(QChar(static_cast<char16_t>(unit))));
             firstBad = true;
+            digitOut[0] = '0';
             total = 1;
-            if (digits.size() < MaxCheckedDigits)
-                digits.append('?');
             continue;
         }
-        for (int k = 0; k < e.count; ++k) {
-            if (total > 0)
-                sum += static_cast<unsigned>(e.digit);
-            ++total;
-            if (digits.size() < MaxCheckedDigits)
-                digits.append(static_cast<char>('0' + e.digit));
-        }
+        const unsigned digit = e >> 3;
+        const unsigned count = e & 7u;
+        if (total < kept)
+            std::memcpy(digitOut + total, &DigitWords[digit], 8);
+        total += count;
+        sum += digit * count;
     }
+    // The check digit is not part of the sum.
+    if (total > 0 && !firstBad)
+        sum -= static_cast<quint64>(digitOut[0] - '0');
 
     if (total == 0 || firstBad || digits[0] - '0' != static_cast<int>(sum % 10)) {
         check = DecodeCheck::CheckDigit;
