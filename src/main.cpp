@@ -1,4 +1,3 @@
-#include "QtMessageService.h"
 #include "TForm1.h"
 
 #include <QApplication>
@@ -13,8 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Ссудограф"));
     QApplication::setApplicationDisplayName(QStringLiteral("Ссудограф"));
 
-    QtMessageService messages;
-    TForm1 form(messages);
+    TForm1 form;
     form.showMaximized();
     form.activateWindow();
     return QApplication::exec();

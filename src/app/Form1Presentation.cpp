@@ -61,7 +61,8 @@ private:
             return;
         m_pending = true;
         QMetaObject::invokeMethod(
-            this, [this] { guarded(m_grid, [this] { fitNow(); }); }, Qt::QueuedConnection);
+            this, [this] { guarded(&m_form.errors(), m_grid, [this] { fitNow(); }); },
+            Qt::QueuedConnection);
     }
 
     TForm1& m_form;

@@ -2,15 +2,7 @@
 
 #include <QtGlobal>
 
-namespace ErrorHook {
-namespace {
-
-Hook& installedHook() {
-    static Hook hook;
-    return hook;
-}
-
-void logOnly(std::exception_ptr error) noexcept {
+void logUnhandled(std::exception_ptr error) noexcept {
     try {
         std::rethrow_exception(error);
     } catch (const std::exception& e) {
@@ -20,26 +12,16 @@ void logOnly(std::exception_ptr error) noexcept {
     }
 }
 
-} // namespace
-
-void install(Hook hook) {
-    installedHook() = std::move(hook);
-}
-
-void dispatch(QObject* sender, std::exception_ptr error) noexcept {
-    // A failure inside the hook itself must not re-enter it or escape into Qt.
-    static bool inHook = false;
-    if (!installedHook() || inHook) {
-        logOnly(error);
+void ErrorHandler::report(QObject* sender, std::exception_ptr error) noexcept {
+    if (!m_report || m_reporting) {
+        logUnhandled(error);
         return;
     }
-    inHook = true;
+    m_reporting = true;
     try {
-        installedHook()(sender, error);
+        m_report(sender, error);
     } catch (...) {
-        logOnly(std::current_exception());
+        logUnhandled(std::current_exception());
     }
-    inHook = false;
+    m_reporting = false;
 }
-
-} // namespace ErrorHook

@@ -1,6 +1,5 @@
 #include "QtMessageService.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 
@@ -8,8 +7,8 @@
 
 namespace {
 
-QMessageBox* makeBox(const QString& caption, const QString& text) {
-    auto* box = new QMessageBox(QApplication::activeWindow());
+QMessageBox* makeBox(QWidget* window, const QString& caption, const QString& text) {
+    auto* box = new QMessageBox(window);
     box->setWindowTitle(caption);
     box->setTextFormat(Qt::PlainText);
     box->setText(MessageService::displayText(text));
@@ -19,16 +18,16 @@ QMessageBox* makeBox(const QString& caption, const QString& text) {
 
 } // namespace
 
-QMessageBox* QtMessageService::makeMessageBox(const QString& text) {
-    QMessageBox* box = makeBox(QStringLiteral("Ссудограф"), text);
+QMessageBox* QtMessageService::makeMessageBox(const QString& text) const {
+    QMessageBox* box = makeBox(m_window, QStringLiteral("Ссудограф"), text);
     box->setIcon(QMessageBox::NoIcon);
     box->setStandardButtons(QMessageBox::Ok);
     box->setDefaultButton(QMessageBox::Ok);
     return box;
 }
 
-QMessageBox* QtMessageService::makeQuestionBox(const QString& text) {
-    QMessageBox* box = makeBox(QStringLiteral("ВНИМАНИЕ!!!"), text);
+QMessageBox* QtMessageService::makeQuestionBox(const QString& text) const {
+    QMessageBox* box = makeBox(m_window, QStringLiteral("ВНИМАНИЕ!!!"), text);
     box->setIcon(QMessageBox::Warning);
     box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box->setDefaultButton(QMessageBox::No);

@@ -1,6 +1,5 @@
 #include "StringGridModel.h"
 
-#include "Guarded.h"
 #include "StringGrid.h"
 #include "TStringGridView.h"
 
@@ -51,12 +50,13 @@ Qt::ItemFlags StringGridModel::flags(const QModelIndex& index) const {
 bool StringGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !index.isValid() || !checkIndex(index))
         return false;
-    bool done = false;
-    guarded(const_cast<TStringGridView*>(m_view), [&] {
+    try {
         m_grid.setCell(index.column(), index.row() + m_fixedRows, value.toString());
-        done = true;
-    });
-    return done;
+        return true;
+    } catch (...) {
+        emit setDataFailed(std::current_exception());
+        return false;
+    }
 }
 
 void StringGridModel::reload() {

@@ -2,6 +2,8 @@
 
 #include <QAbstractTableModel>
 
+#include <exception>
+
 class StringGrid;
 class TStringGridView;
 
@@ -19,10 +21,16 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // A cell the grid refuses keeps its text: the failure goes out as setDataFailed and the
+    // result is false. The model shows nothing itself.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
     // Reads the grid's counts again (a reset of the model).
     void reload();
+
+signals:
+    // setData could not write a cell; whoever shows the model reports the error.
+    void setDataFailed(std::exception_ptr error);
 
 private:
     void cellChanged(int col, int row);

@@ -1,7 +1,5 @@
 #include "TEdit.h"
 
-#include "Guarded.h"
-
 #include <QKeyEvent>
 
 namespace KeyHookDetail {
@@ -29,28 +27,10 @@ QChar hookCharacter(const QKeyEvent* event) {
     return c;
 }
 
-QChar runHook(QObject* sender, const KeyHook& hook, const QKeyEvent* event, bool& passOn) {
-    passOn = true;
-    const QChar typed = hookCharacter(event);
-    if (!hook || typed.isNull())
-        return typed;
-    QChar key = typed;
-    bool finished = false;
-    guarded(sender, [&] {
-        hook(key);
-        finished = true;
-    });
-    if (!finished)
-        key = QChar();
-    passOn = key == typed;
-    return key;
-}
-
-} // namespace KeyHookDetail
-
 namespace {
 
-// A replaced Enter or Backspace acts as that key; any other character is typed.
+// A replaced Enter or Backspace acts as that key; any other character is typed as an
+// ordinary key is (replacing the selection, judged by the control's validator).
 QKeyEvent replacementEvent(QChar key) {
     if (key == QChar(13))
         return QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
@@ -61,27 +41,35 @@ QKeyEvent replacementEvent(QChar key) {
 
 } // namespace
 
-TEdit::TEdit(QWidget* parent)
-    : QLineEdit(parent) {}
-
-void TEdit::keyPressEvent(QKeyEvent* event) {
-    bool passOn = true;
-    const QChar key = KeyHookDetail::runHook(this, m_hook, event, passOn);
-    if (passOn) {
-        QLineEdit::keyPressEvent(event);
+void filterKey(ErrorHandler* errors, QObject* sender, const KeyHook& hook, QKeyEvent* event,
+               const std::function<void(QKeyEvent*)>& process) {
+    const QChar typed = hookCharacter(event);
+    if (!hook || typed.isNull()) {
+        process(event);
+        return;
+    }
+    QChar key = typed;
+    if (!guarded(errors, sender, [&] { hook(key); }))
+        key = QChar();
+    if (key == typed) {
+        process(event);
         return;
     }
     event->accept();
     if (key.isNull())
         return;
-    if (key == QChar(13) || key == QChar(8)) {
-        QKeyEvent replacement = replacementEvent(key);
-        QLineEdit::keyPressEvent(&replacement);
-        return;
-    }
-    // Typed like an ordinary key: replaces the selection, respects the validator.
-    if (!isReadOnly())
-        insert(QString(key));
+    QKeyEvent replacement = replacementEvent(key);
+    process(&replacement);
+}
+
+} // namespace KeyHookDetail
+
+TEdit::TEdit(QWidget* parent)
+    : QLineEdit(parent) {}
+
+void TEdit::keyPressEvent(QKeyEvent* event) {
+    KeyHookDetail::filterKey(errorHandler(), this, m_hook, event,
+                             [this](QKeyEvent* e) { QLineEdit::keyPressEvent(e); });
 }
 
 TMemo::TMemo(QWidget* parent)
@@ -96,15 +84,6 @@ void TMemo::setLines(const QStringList& lines) {
 }
 
 void TMemo::keyPressEvent(QKeyEvent* event) {
-    bool passOn = true;
-    const QChar key = KeyHookDetail::runHook(this, m_hook, event, passOn);
-    if (passOn) {
-        QPlainTextEdit::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    if (key.isNull())
-        return;
-    QKeyEvent replacement = replacementEvent(key);
-    QPlainTextEdit::keyPressEvent(&replacement);
+    KeyHookDetail::filterKey(errorHandler(), this, m_hook, event,
+                             [this](QKeyEvent* e) { QPlainTextEdit::keyPressEvent(e); });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Guarded.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -13,12 +15,12 @@
 //   - set to QChar(): the key is swallowed entirely.
 // Character keys give their character, Backspace gives QChar(8), Enter and Return give
 // QChar(13). Keys without a character (arrows, Delete, Home, Ctrl shortcuts such as
-// Ctrl+C/V/X/A/Z) bypass the hook. The hook runs through guarded() with the control as the
-// sender; when it fails the key is swallowed.
+// Ctrl+C/V/X/A/Z) bypass the hook. The hook runs through the control's error handler with
+// the control as the sender; when it fails the key is swallowed.
 using KeyHook = std::function<void(QChar& key)>;
 
 // Edit box with a key hook (see KeyHook).
-class TEdit : public QLineEdit {
+class TEdit : public QLineEdit, public GuardedControl {
     Q_OBJECT
 public:
     explicit TEdit(QWidget* parent = nullptr);
@@ -34,7 +36,7 @@ private:
 };
 
 // Multi-line memo with a key hook (see KeyHook). Its text is the lines joined by "\n".
-class TMemo : public QPlainTextEdit {
+class TMemo : public QPlainTextEdit, public GuardedControl {
     Q_OBJECT
 public:
     explicit TMemo(QWidget* parent = nullptr);
@@ -53,9 +55,15 @@ private:
 };
 
 namespace KeyHookDetail {
+
 // The hook's character for a key event, or QChar() when the key bypasses the hook.
 QChar hookCharacter(const QKeyEvent* event);
-// Runs the hook for a key event. Returns the character to type (QChar() = swallow) and
-// sets passOn when the event should be processed unchanged.
-QChar runHook(QObject* sender, const KeyHook& hook, const QKeyEvent* event, bool& passOn);
+
+// Passes a key event through a control's hook (run through its error handler) to the control's own
+// key handling (process): the event itself when the hook keeps the key or the key bypasses the
+// hook, a replacement event when the hook changes the key (a replaced Enter or Backspace acts as
+// that key, any other character is typed), nothing when the hook swallows the key or fails.
+void filterKey(ErrorHandler* errors, QObject* sender, const KeyHook& hook, QKeyEvent* event,
+               const std::function<void(QKeyEvent*)>& process);
+
 } // namespace KeyHookDetail

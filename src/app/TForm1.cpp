@@ -1,32 +1,41 @@
 #include "TForm1.h"
 
 #include "GridUpkeep.h"
-#include "Guarded.h"
+#include "QtMessageService.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QEvent>
 #include <QScreen>
 
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent)
+    , m_ownMessages(std::make_unique<QtMessageService>(this))
+    , m_messages(*m_ownMessages) {
+    create();
+}
+
 TForm1::TForm1(MessageService& messages, QWidget* parent)
     : QMainWindow(parent)
     , m_messages(messages) {
+    create();
+}
+
+TForm1::~TForm1() {
+    // The controls go first, while the services their handlers use are still there.
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
+
+void TForm1::create() {
     setObjectName(QStringLiteral("Form1"));
     buildControls();
     // The early-payments table shows its column titles from the start.
     Calc::DosPlatClear(DosPlat->grid());
     wireEvents();
-    guarded(this, [this] { FormCreate(this); });
-}
-
-TForm1::~TForm1() {
-    // The hook calls this window; it must not outlive it.
-    ErrorHook::install({});
+    guarded(&m_errors, this, [this] { FormCreate(this); });
 }
 
 void TForm1::FormCreate(QObject* /*sender*/) {
-    ErrorHook::install(
-        [this](QObject* sender, std::exception_ptr error) { Error(sender, std::move(error)); });
     // The size first: resizing a maximized window would take its maximized state away.
     if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
         resize(screen->size());
@@ -39,7 +48,7 @@ bool TForm1::event(QEvent* e) {
     // activations (closing a message box, coming back from another program).
     if (e->type() == QEvent::WindowActivate && !m_activated) {
         m_activated = true;
-        guarded(this, [this] { FormActivate(this); });
+        guarded(&m_errors, this, [this] { FormActivate(this); });
     }
     return result;
 }
@@ -63,18 +72,18 @@ void TForm1::FormActivate(QObject* sender) {
 void TForm1::wireEvents() {
     const auto onClick = [this](QAbstractButton* b, void (TForm1::*handler)(QObject*)) {
         connect(b, &QAbstractButton::clicked, this,
-                [this, b, handler] { guarded(b, [&] { (this->*handler)(b); }); });
+                [this, b, handler] { guarded(&m_errors, b, [&] { (this->*handler)(b); }); });
     };
     // A check box runs its click handler whenever its state changes, by the user or by code.
     const auto onToggle = [this](QAbstractButton* b, void (TForm1::*handler)(QObject*)) {
         connect(b, &QAbstractButton::toggled, this,
-                [this, b, handler](bool) { guarded(b, [&] { (this->*handler)(b); }); });
+                [this, b, handler](bool) { guarded(&m_errors, b, [&] { (this->*handler)(b); }); });
     };
     // A radio button runs its click handler whenever it becomes checked.
     const auto onChecked = [this](QAbstractButton* b, void (TForm1::*handler)(QObject*)) {
         connect(b, &QAbstractButton::toggled, this, [this, b, handler](bool checked) {
             if (checked)
-                guarded(b, [&] { (this->*handler)(b); });
+                guarded(&m_errors, b, [&] { (this->*handler)(b); });
         });
     };
     // Only a user's selection runs handlers: the click handler, then the select handler.
@@ -82,19 +91,25 @@ void TForm1::wireEvents() {
                                      void (TForm1::*select)(QObject*)) {
         connect(c, &QComboBox::activated, this, [this, c, click, select](int) {
             if (click)
-                guarded(c, [&] { (this->*click)(c); });
+                guarded(&m_errors, c, [&] { (this->*click)(c); });
             if (select)
-                guarded(c, [&] { (this->*select)(c); });
+                guarded(&m_errors, c, [&] { (this->*select)(c); });
         });
     };
     const auto onKey = [this](auto* control, void (TForm1::*handler)(QObject*, QChar&)) {
+        control->setErrorHandler(&m_errors);
         control->setKeyHook(
             [this, control, handler](QChar& key) { (this->*handler)(control, key); });
     };
     const auto onSpin = [this](TUpDown* ud, void (TForm1::*handler)(QObject*, UpDownDirection)) {
+        ud->setErrorHandler(&m_errors);
         ud->setClickHook(
             [this, ud, handler](UpDownDirection direction) { (this->*handler)(ud, direction); });
     };
+    // The controls that run hooks report their failures to this window.
+    for (GuardedControl* control :
+         std::initializer_list<GuardedControl*>{Grafik, List, DataPlateja, DosPlat, Status, MailTo})
+        control->setErrorHandler(&m_errors);
 
     // Schedule area.
     Grafik->setDrawCellHook([this](int col, int row, const QRect& rect, QPainter& painter) {
@@ -119,7 +134,7 @@ void TForm1::wireEvents() {
     });
     onToggle(HideCred, &TForm1::HideCredClick);
     connect(DelRec, &QAction::triggered, this,
-            [this] { guarded(DelRec, [&] { DelRecClick(DelRec); }); });
+            [this] { guarded(&m_errors, DelRec, [&] { DelRecClick(DelRec); }); });
 
     // Record editor.
     onClick(BSave, &TForm1::BSaveClick);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Guarded.h"
 #include "MessageService.h"
 #include "RecordFormat.h"
 #include "SharedTextFile.h"
@@ -25,6 +26,7 @@
 #include <QTabWidget>
 
 #include <exception>
+#include <memory>
 
 class QPainter;
 
@@ -47,10 +49,16 @@ class QPainter;
 //                                   Qt::KeyboardModifiers shift, int x, int y)
 //   mouse activation: void ListMouseActivate(QObject* sender, Qt::MouseButton button)
 // Grid coordinates are (column, row) from 0 with the header row 0 included; mouse points are
-// in the grid widget's own coordinates. Every call from Qt runs through guarded().
+// in the grid widget's own coordinates. Every call from Qt runs through guarded() with the
+// window's error handler, which the window hands to its controls and which reports through
+// Error.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
+    // The window with the program's own message boxes, shown over this window.
+    explicit TForm1(QWidget* parent = nullptr);
+    // The window with the given message boxes (tests pass scripted ones); they must outlive
+    // the window.
     explicit TForm1(MessageService& messages, QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -62,6 +70,7 @@ public:
     // The layout of the record file read last: reset to the older layout by FormActivate, set
     // by every reader of record files.
     Storage::RecordLayout RecordLayoutIndicator = Storage::RecordLayout::Older;
+    ErrorHandler& errors() { return m_errors; }
 
     // The short program version ("1.3"), written into every saved record; set by FormActivate.
     QString ProgVersion;
@@ -135,7 +144,7 @@ public:
     void MailToClick(QObject* sender);
 
     // ---- Error hook (Form1Errors.cpp) ----
-    // Installed by FormCreate: every exception that no handler caught ends here.
+    // The report of the window's error handler: every exception that no handler caught.
     void Error(QObject* sender, std::exception_ptr error);
 
     // ---- Storage and catalogue (Form1Records.cpp) ----
@@ -287,11 +296,17 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void create();
     void buildControls();
     void wireEvents();
 
+    // Set when the window shows its own message boxes.
+    std::unique_ptr<MessageService> m_ownMessages;
     MessageService& m_messages;
     SharedTextFile m_sharedTextFile;
+    ErrorHandler m_errors{[this](QObject* sender, std::exception_ptr error) {
+        Error(sender, std::move(error));
+    }};
     bool m_activated = false;
     // The DosPlat cell the user left last, which ZapolnitSummu completes; the header cell
     // (0, 0) until the user leaves a cell, and the header is never completed.

@@ -17,7 +17,7 @@ TLinkLabel::TLinkLabel(const QString& text, QWidget* parent)
 
 void TLinkLabel::click() {
     if (m_hook)
-        guarded(this, [&] { m_hook(); });
+        guarded(errorHandler(), this, [&] { m_hook(); });
 }
 
 void TLinkLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -72,7 +72,7 @@ void TStatusBar::paintEvent(QPaintEvent* /*event*/) {
         painter.save();
         painter.setPen(palette().color(QPalette::ButtonText));
         painter.setClipRect(inner);
-        guarded(this, [&] { m_hook(i, inner, painter); });
+        guarded(errorHandler(), this, [&] { m_hook(i, inner, painter); });
         painter.restore();
     }
 }

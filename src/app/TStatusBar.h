@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Guarded.h"
+
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
@@ -8,7 +10,7 @@
 
 // A status bar of owner-drawn panels laid out from the left. The bar paints its background
 // (button face) and the panel borders; the panel texts are drawn only by the draw hook.
-class TStatusBar : public QWidget {
+class TStatusBar : public QWidget, public GuardedControl {
     Q_OBJECT
 public:
     // rect is the panel's inner rectangle in this widget's coordinates.
@@ -25,7 +27,7 @@ public:
     void setPanelText(int panel, const QString& text);
     QRect panelRect(int panel) const;
 
-    // Runs through guarded() with this bar as the sender.
+    // Runs through the error handler with this bar as the sender.
     void setDrawPanelHook(DrawPanelHook hook) { m_hook = std::move(hook); }
 
     QSize sizeHint() const override;

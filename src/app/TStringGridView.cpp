@@ -57,7 +57,7 @@ public:
             m_view->palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
         painter->setFont(m_view->font());
         painter->setClipRect(option.rect);
-        guarded(m_view, [&] { hook(col, row, option.rect, *painter); });
+        guarded(m_view->errorHandler(), m_view, [&] { hook(col, row, option.rect, *painter); });
         painter->restore();
     }
 
@@ -66,6 +66,7 @@ public:
         auto* editor = new TEdit(parent);
         editor->setFrame(false);
         TStringGridView* view = m_view;
+        editor->setErrorHandler(view->errorHandler());
         editor->setKeyHook([view](QChar& key) {
             if (view->keyHook())
                 view->keyHook()(key);
@@ -77,7 +78,7 @@ public:
                 if (!cell.isValid() || TStringGridViewAccess::writingBack(view))
                     return;
                 TStringGridViewAccess::setWritingBack(view, true);
-                guarded(view, [&] {
+                guarded(view->errorHandler(), view, [&] {
                     view->grid().setCell(cell.column(), view->bodyToGridRow(cell.row()), text);
                 });
                 TStringGridViewAccess::setWritingBack(view, false);
@@ -154,7 +155,7 @@ protected:
         painter->setPen(m_view->palette().color(QPalette::ButtonText));
         painter->setFont(m_view->font());
         painter->setClipRect(rect);
-        guarded(m_view, [&] { hook(logicalIndex, 0, rect, *painter); });
+        guarded(m_view->errorHandler(), m_view, [&] { hook(logicalIndex, 0, rect, *painter); });
         painter->restore();
     }
 
@@ -172,6 +173,9 @@ TStringGridView::TStringGridView(QWidget* parent)
     setModel(m_model);
     setItemDelegate(new GridDelegate(this));
     connect(m_grid, &StringGrid::reset, this, &TStringGridView::gridReset);
+    // A cell the grid refused to take from the editor is reported as a failing hook is.
+    connect(m_model, &StringGridModel::setDataFailed, this,
+            [this](std::exception_ptr error) { reportError(errorHandler(), this, error); });
 
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
@@ -278,12 +282,7 @@ bool TStringGridView::askSelect(int col, int row) {
     if (!m_selectCell)
         return true;
     bool canSelect = true;
-    bool finished = false;
-    guarded(this, [&] {
-        m_selectCell(col, row, canSelect);
-        finished = true;
-    });
-    return finished && canSelect;
+    return guarded(errorHandler(), this, [&] { m_selectCell(col, row, canSelect); }) && canSelect;
 }
 
 void TStringGridView::setCurrentCell(int col, int row) {
@@ -420,7 +419,7 @@ void TStringGridView::setDrawCellHook(DrawCellHook hook) {
 
 void TStringGridView::runGetEditText(int col, int row, QString& value) {
     if (m_getEditText)
-        guarded(this, [&] { m_getEditText(col, row, value); });
+        guarded(errorHandler(), this, [&] { m_getEditText(col, row, value); });
 }
 
 bool TStringGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
@@ -501,15 +500,8 @@ void TStringGridView::keyPressEvent(QKeyEvent* event) {
     }
     // A character typed on the grid itself: the key hook sees it with no editor open first.
     QChar key = typed;
-    if (m_keyHook) {
-        bool finished = false;
-        guarded(this, [&] {
-            m_keyHook(key);
-            finished = true;
-        });
-        if (!finished)
-            key = QChar();
-    }
+    if (m_keyHook && !guarded(errorHandler(), this, [&] { m_keyHook(key); }))
+        key = QChar();
     event->accept();
     if (key.isNull() || key == QChar(8))
         return;
@@ -530,7 +522,7 @@ void TStringGridView::keyPressEvent(QKeyEvent* event) {
 void TStringGridView::mousePressEvent(QMouseEvent* event) {
     if (m_mouseActivate) {
         const Qt::MouseButton button = event->button();
-        guarded(this, [&] { m_mouseActivate(button); });
+        guarded(errorHandler(), this, [&] { m_mouseActivate(button); });
     }
     if (event->button() != Qt::LeftButton) {
         setFocus(Qt::MouseFocusReason);
@@ -581,7 +573,8 @@ void TStringGridView::releaseAt(QMouseEvent* event, QPoint widgetPos) {
     const Qt::MouseButton button = event->button();
     const Qt::KeyboardModifiers shift = event->modifiers();
     if (m_mouseUp)
-        guarded(this, [&] { m_mouseUp(button, shift, widgetPos.x(), widgetPos.y()); });
+        guarded(errorHandler(), this,
+                [&] { m_mouseUp(button, shift, widgetPos.x(), widgetPos.y()); });
     if (button == Qt::RightButton && m_popupMenu)
         m_popupMenu->popup(mapToGlobal(widgetPos));
 }
@@ -592,7 +585,7 @@ bool TStringGridView::eventFilter(QObject* watched, QEvent* event) {
             auto* e = static_cast<QMouseEvent*>(event);
             if (m_mouseActivate) {
                 const Qt::MouseButton button = e->button();
-                guarded(this, [&] { m_mouseActivate(button); });
+                guarded(errorHandler(), this, [&] { m_mouseActivate(button); });
             }
             setFocus(Qt::MouseFocusReason);
             if (e->button() != Qt::LeftButton)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Guarded.h"
 #include "StringGrid.h"
 #include "TEdit.h"
 
@@ -31,8 +32,10 @@ struct GridRect {
 // Points (x, y) are in this widget's own coordinates (the header included), as mouse events
 // of the whole grid give them.
 //
-// Every hook runs through guarded() with this view as the sender.
-class TStringGridView : public QTableView {
+// Every hook runs through the view's error handler with this view as the sender; so does the
+// report of a cell the grid refused to take from the editor. The in-place editor has the
+// view's error handler.
+class TStringGridView : public QTableView, public GuardedControl {
     Q_OBJECT
 public:
     // A cell is about to become current (by mouse, keyboard or setCurrentCell); clearing

@@ -48,6 +48,6 @@ bool TUpDown::click(UpDownDirection direction) {
         --m_position;
     }
     if (m_hook)
-        guarded(this, [&] { m_hook(direction); });
+        guarded(errorHandler(), this, [&] { m_hook(direction); });
     return true;
 }

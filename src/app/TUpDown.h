@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Guarded.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -13,7 +15,7 @@ enum class UpDownDirection { Up, Down };
 // (-1000..1000 unless changed) that nothing reads; a click moves it by one and reports only
 // its direction. A click that would move the position past either end produces no click.
 // The arrow keys do nothing.
-class TUpDown : public QWidget {
+class TUpDown : public QWidget, public GuardedControl {
     Q_OBJECT
 public:
     using ClickHook = std::function<void(UpDownDirection direction)>;
@@ -26,7 +28,7 @@ public:
     void setRange(int minimum, int maximum);
     void setPosition(int position);
 
-    // Called through guarded() with this widget as the sender, after the position moved.
+    // Runs through the error handler with this widget as the sender, after the position moved.
     void setClickHook(ClickHook hook) { m_hook = std::move(hook); }
 
     // Clicks one of the arrows exactly as the mouse does (tests and keyboard-less callers).

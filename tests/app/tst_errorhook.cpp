@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QToolButton>
 
 #include <memory>
 #include <stdexcept>
@@ -126,7 +127,7 @@ private slots:
     void anyHandlerFailureIsReported() {
         QFETCH(int, kind);
         QFETCH(QStringList, boxes);
-        guarded(m_form.get(), [kind] {
+        guarded(&m_form->errors(), m_form.get(), [kind] {
             if (kind == 0)
                 InOut::raise(InOut::FileNotFound);
             if (kind == 1)
@@ -136,6 +137,24 @@ private slots:
         QCOMPARE(m_messages->takeMessages(), boxes);
     }
 
+    // Each window reports its own failures: another window, its failures and its end change
+    // nothing for this one.
+    void windowsReportTheirOwnFailures() {
+        {
+            ScriptedMessages otherMessages;
+            TForm1 other(otherMessages);
+            other.EProcent1->setText(QString());
+            other.UDProcent1_00_1000->upButton()->click();
+            QCOMPARE(otherMessages.takeMessages().size(), 1);
+        }
+        QCOMPARE(m_messages->takeMessages(), QStringList{});
+        m_form->EProcent1->setText(QString());
+        m_form->UDProcent1_00_1000->upButton()->click();
+        QCOMPARE(m_messages->takeMessages(),
+                 QStringList{report("EConvertError", "'' is not a valid floating point value",
+                                    "Неверный числовой формат", 106)});
+    }
+
     // An error in the middle of reading or writing a record closes the shared file before
     // the report appears.
     void sharedFileClosedBeforeTheBox() {
@@ -143,14 +162,14 @@ private slots:
         QVERIFY(record.open());
         SharedTextFile& file = m_form->sharedTextFile();
         file.openRead(record.fileName());
-        guarded(m_form.get(),
+        guarded(&m_form->errors(), m_form.get(),
                 [] { throw EConvertError(QStringLiteral("'x' is not a valid date")); });
         QCOMPARE(m_log, (QStringList{"box"}));
         QVERIFY(!file.isOpen());
 
         // A closed file is left alone by the next error, and the file can be used again.
         m_log.clear();
-        guarded(m_form.get(),
+        guarded(&m_form->errors(), m_form.get(),
                 [] { throw EConvertError(QStringLiteral("'y' is not a valid date")); });
         QCOMPARE(m_log, (QStringList{"box"}));
         QCOMPARE(m_messages->takeMessages().size(), 2);
@@ -166,7 +185,7 @@ private slots:
         SharedTextFile& file = m_form->sharedTextFile();
         file.openWrite(QStringLiteral("/dev/full"));
         file.writeLine(u"abc");
-        guarded(m_form.get(), [] { InOut::raise(InOut::FileNotOpen); });
+        guarded(&m_form->errors(), m_form.get(), [] { InOut::raise(InOut::FileNotOpen); });
         QCOMPARE(m_log, (QStringList{"box"}));
         QCOMPARE(m_messages->takeMessages(),
                  QStringList{report("EInOutError", "File not open", "Файл не открыт", 103)});

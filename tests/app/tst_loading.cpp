@@ -93,7 +93,7 @@ class LoadingTest : public QObject {
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         QCOMPARE(file.write(bytes), bytes.size());
         file.close();
-        guarded(m_form.get(), [&] {
+        guarded(&m_form->errors(), m_form.get(), [&] {
             form().ClearData(form().List);
             form().sharedTextFile().openRead(path);
             form().GrafikClearFull(form().List);

@@ -5,11 +5,13 @@
 #include "QtMessageService.h"
 #include "TCategoryPanel.h"
 #include "TEdit.h"
+#include "TLinkLabel.h"
 #include "TStatusBar.h"
 #include "TStringGridView.h"
 #include "TUpDown.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
@@ -99,9 +101,15 @@ private slots:
     void statusBarPanels();
     void setCheckedCanUncheckARadioButton();
 
+    // Failing hooks.
+    void failingHookGoesToTheErrorHandler_data();
+    void failingHookGoesToTheErrorHandler();
+    void failureWithoutAHandlerIsLogged();
+
     // Message boxes.
     void plainMessageBox();
     void questionBox();
+    void boxesBelongToTheWindow();
 };
 
 void WidgetsTest::modelFollowsTheGrid() {
@@ -600,9 +608,127 @@ void WidgetsTest::setCheckedCanUncheckARadioButton() {
     QVERIFY(!a->isChecked());
 }
 
+// Every control runs its hooks through the error handler it was handed: a failure reaches the
+// handler once, with the control as the sender, and the control acts as for a refused event.
+void WidgetsTest::failingHookGoesToTheErrorHandler_data() {
+    QTest::addColumn<QString>("control");
+    QTest::newRow("edit box key: swallowed") << "TEdit";
+    QTest::newRow("memo key: swallowed") << "TMemo";
+    QTest::newRow("up-down click") << "TUpDown";
+    QTest::newRow("link click") << "TLinkLabel";
+    QTest::newRow("status panel drawing") << "TStatusBar";
+    QTest::newRow("grid cell selection: refused") << "select";
+    QTest::newRow("grid key: swallowed") << "gridKey";
+    QTest::newRow("grid cell editor key: swallowed") << "editorKey";
+    QTest::newRow("grid cell the grid refuses: kept") << "setData";
+}
+
+void WidgetsTest::failingHookGoesToTheErrorHandler() {
+    QFETCH(QString, control);
+    QList<QObject*> senders;
+    QStringList errors;
+    ErrorHandler handler([&](QObject* sender, std::exception_ptr error) {
+        senders << sender;
+        try {
+            std::rethrow_exception(error);
+        } catch (const Exception& e) {
+            errors << e.message();
+        }
+    });
+    const auto fail = [] {
+        throw EConvertError(QStringLiteral("bad"));
+    };
+    QObject* expectedSender = nullptr;
+
+    if (control == "TEdit" || control == "TMemo") {
+        std::unique_ptr<QWidget> edit;
+        if (control == "TEdit") {
+            auto* e = new TEdit;
+            e->setErrorHandler(&handler);
+            e->setKeyHook([&](QChar&) { fail(); });
+            edit.reset(e);
+        } else {
+            auto* m = new TMemo;
+            m->setErrorHandler(&handler);
+            m->setKeyHook([&](QChar&) { fail(); });
+            edit.reset(m);
+        }
+        QTest::keyClicks(edit.get(), "x");
+        QCOMPARE(edit->property(control == "TEdit" ? "text" : "plainText").toString(), QString());
+        expectedSender = edit.get();
+        QCOMPARE(senders, QList<QObject*>{expectedSender});
+    } else if (control == "TUpDown") {
+        TUpDown ud;
+        ud.setErrorHandler(&handler);
+        ud.setClickHook([&](UpDownDirection) { fail(); });
+        ud.upButton()->click();
+        QCOMPARE(senders, QList<QObject*>{&ud});
+    } else if (control == "TLinkLabel") {
+        TLinkLabel link(QStringLiteral("Написать"));
+        link.setErrorHandler(&handler);
+        link.setClickHook(fail);
+        link.click();
+        QCOMPARE(senders, QList<QObject*>{&link});
+    } else if (control == "TStatusBar") {
+        TStatusBar bar;
+        bar.setPanelWidths({150});
+        bar.resize(200, 19);
+        bar.setErrorHandler(&handler);
+        bar.setDrawPanelHook([&](int, const QRect&, QPainter&) { fail(); });
+        bar.grab();
+        QCOMPARE(senders, QList<QObject*>{&bar});
+    } else {
+        auto view = makeGrid();
+        view->setErrorHandler(&handler);
+        view->setEditing(true);
+        view->setCurrentCell(1, 1);
+        if (control == "select") {
+            view->setSelectCellHook([&](int, int, bool&) { fail(); });
+            view->setCurrentCell(2, 2);
+            QCOMPARE(view->col(), 1);
+            QCOMPARE(view->row(), 1);
+            QCOMPARE(senders, QList<QObject*>{view.get()});
+        } else if (control == "gridKey") {
+            view->setKeyHook([&](QChar&) { fail(); });
+            QTest::keyClick(view.get(), Qt::Key_5);
+            QVERIFY(!view->editorMode());
+            QCOMPARE(senders, QList<QObject*>{view.get()});
+        } else if (control == "editorKey") {
+            view->showEditor();
+            TEdit* editor = view->inplaceEditor();
+            QVERIFY(editor);
+            view->setKeyHook([&](QChar&) { fail(); });
+            QTest::keyClick(editor, Qt::Key_5);
+            QCOMPARE(editor->text(), QStringLiteral("1:1"));
+            QCOMPARE(senders, QList<QObject*>{editor});
+        } else if (control == "setData") {
+            QObject::connect(&view->grid(), &StringGrid::cellChanged, view.get(), fail);
+            const QModelIndex index = view->model()->index(0, 1);
+            QVERIFY(!view->model()->setData(index, QStringLiteral("x")));
+            QCOMPARE(senders, QList<QObject*>{view.get()});
+        }
+    }
+    QCOMPARE(errors, QStringList{QStringLiteral("bad")});
+}
+
+// A control outside any window has no error handler: a failing hook is logged and goes no
+// further.
+void WidgetsTest::failureWithoutAHandlerIsLogged() {
+    TUpDown ud;
+    int clicks = 0;
+    ud.setClickHook([&](UpDownDirection) {
+        ++clicks;
+        throw EConvertError(QStringLiteral("bad"));
+    });
+    QTest::ignoreMessage(QtWarningMsg, "Unhandled error: EConvertError: bad");
+    QVERIFY(ud.click(UpDownDirection::Up));
+    QCOMPARE(clicks, 1);
+}
+
 void WidgetsTest::plainMessageBox() {
+    const QtMessageService service;
     const std::unique_ptr<QMessageBox> box(
-        QtMessageService::makeMessageBox(QStringLiteral("Первая\n\rвторая")));
+        service.makeMessageBox(QStringLiteral("Первая\n\rвторая")));
     QCOMPARE(box->windowTitle(), QStringLiteral("Ссудограф"));
     QCOMPARE(box->text(), QStringLiteral("Первая\nвторая"));
     QCOMPARE(box->icon(), QMessageBox::NoIcon);
@@ -611,8 +737,9 @@ void WidgetsTest::plainMessageBox() {
 }
 
 void WidgetsTest::questionBox() {
+    const QtMessageService service;
     const std::unique_ptr<QMessageBox> box(
-        QtMessageService::makeQuestionBox(QStringLiteral("Удалить?\n\rТочно?")));
+        service.makeQuestionBox(QStringLiteral("Удалить?\n\rТочно?")));
     QCOMPARE(box->windowTitle(), QStringLiteral("ВНИМАНИЕ!!!"));
     QCOMPARE(box->text(), QStringLiteral("Удалить?\nТочно?"));
     QCOMPARE(box->icon(), QMessageBox::Warning);
@@ -622,6 +749,17 @@ void WidgetsTest::questionBox() {
     QVERIFY(label);
     QVERIFY(label->alignment() & Qt::AlignRight);
     QVERIFY(box->windowModality() != Qt::NonModal);
+}
+
+// The boxes stand over the program's window whether or not it is active.
+void WidgetsTest::boxesBelongToTheWindow() {
+    QWidget window;
+    const QtMessageService service(&window);
+    QVERIFY(QApplication::activeWindow() != &window);
+    const std::unique_ptr<QMessageBox> message(service.makeMessageBox(QStringLiteral("a")));
+    const std::unique_ptr<QMessageBox> question(service.makeQuestionBox(QStringLiteral("b")));
+    QCOMPARE(message->parentWidget(), &window);
+    QCOMPARE(question->parentWidget(), &window);
 }
 
 QTEST_MAIN(WidgetsTest)

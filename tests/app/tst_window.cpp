@@ -1,6 +1,7 @@
 // The main window as it starts: every control by name with its kind, caption and initial
 // state, the lists, the help text, the panels and pages, and the start-up events.
 #include "InstructionText.h"
+#include "QtMessageService.h"
 #include "RegionalSettings.h"
 #include "ScriptedMessages.h"
 #include "TForm1.h"
@@ -92,6 +93,7 @@ private slots:
     void countsTakeDigitsOnly();
     void windowFontHasCyrillic();
     void createdMaximized();
+    void ownMessageBoxesStandOverTheWindow();
     void firstActivation();
     void laterActivationsRunNothing();
 
@@ -590,6 +592,14 @@ void WindowTest::createdMaximized() {
     QCOMPARE(m_form->PanelLeft->width(), 557);
     QCOMPARE(m_form->PanelLeftRight->width(), 239);
     QCOMPARE(m_form->BBGraf->height(), 25);
+}
+
+// The program's window shows its boxes over itself, not over whatever window is active.
+void WindowTest::ownMessageBoxesStandOverTheWindow() {
+    TForm1 form;
+    auto* boxes = dynamic_cast<QtMessageService*>(&form.messages());
+    QVERIFY(boxes);
+    QCOMPARE(boxes->window(), &form);
 }
 
 void WindowTest::firstActivation() {
