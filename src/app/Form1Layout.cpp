@@ -1,5 +1,6 @@
 // The control tree of the main window: every control with its name, caption, initial state,
 // list items and place.
+#include "GridUpkeep.h"
 #include "InstructionText.h"
 #include "RegionalSettings.h"
 #include "TDatePicker.h"
@@ -461,7 +462,10 @@ void TForm1::buildControls() {
         QWidget* body = CategoryPanel4->body();
         QVBoxLayout* layout = CategoryPanel4->bodyLayout();
         DosPlat = make<TStringGridView>("DosPlat", body);
-        setupGrid(DosPlat, 2, 2, 1, 0, 90, 1);
+        setupGrid(DosPlat, Calc::DosPlatColumnCount, 2, 1, 0, 90, 1);
+        // What an early repayment reduces is chosen from a list.
+        DosPlat->setPickList(Calc::DosPlatReduceColumn,
+                             {Calc::DosPlatReducePayment(), Calc::DosPlatReduceTerm()});
         DosPlat->setColSizing(false);
         DosPlat->setEditing(true);
         AddDosPlat = button("AddDosPlat", QStringLiteral("Добавить платёж"), body);

@@ -49,7 +49,7 @@ public:
 
     void fitNow() {
         m_pending = false;
-        // Every column of Grafik, the two columns of DosPlat.
+        // Every column (-1) or the first m_columns.
         const int last = m_columns < 0 ? m_grid->grid().colCount() : m_columns;
         for (int c = 0; c < last && c < m_grid->grid().colCount(); ++c)
             m_form.AutoSizeCol(m_grid, c);
@@ -128,7 +128,7 @@ void TForm1::GrafikDrawCell(QObject* /*sender*/, int col, int row, const QRect& 
 void TForm1::DosPlatDrawCell(QObject* /*sender*/, int col, int row, const QRect& rect,
                              QPainter& painter) {
     drawCell(DosPlat, col, row, rect, painter);
-    ColumnFitter::of(*this, DosPlat, 2);
+    ColumnFitter::of(*this, DosPlat, -1);
 }
 
 void TForm1::AutoSizeCol(TStringGridView* grid, int column) {

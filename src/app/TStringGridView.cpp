@@ -16,7 +16,10 @@
 // Pieces of the view that need its private state.
 class TStringGridViewAccess {
 public:
-    static void editorOpened(TStringGridView* view, TEdit* editor) { view->m_openEditor = editor; }
+    static void editorOpened(TStringGridView* view, QWidget* editor) {
+        view->m_openEditor = editor;
+    }
+    static QWidget* openEditor(const TStringGridView* view) { return view->openEditor(); }
     static bool writingBack(const TStringGridView* view) { return view->m_writingBack; }
     static void setWritingBack(TStringGridView* view, bool on) { view->m_writingBack = on; }
 };
@@ -25,7 +28,8 @@ namespace {
 
 // Paints the cells (fixed columns in the button face colour), runs the draw hook after the
 // default painting, and gives the in-place editor: a TEdit whose typed keys go to the grid's
-// key hook and whose text goes back into the cell as it changes.
+// key hook and whose text goes back into the cell as it changes, or in a column with a pick
+// list a drop-down list whose choice goes back into the cell.
 class GridDelegate : public QStyledItemDelegate {
 public:
     explicit GridDelegate(TStringGridView* view)
@@ -63,6 +67,9 @@ public:
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
                           const QModelIndex& index) const override {
+        const QStringList texts = m_view->pickList(index.column());
+        if (!texts.isEmpty())
+            return createPickList(parent, index, texts);
         auto* editor = new TEdit(parent);
         editor->setFrame(false);
         TStringGridView* view = m_view;
@@ -90,20 +97,32 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
         if (TStringGridViewAccess::writingBack(m_view))
             return;
-        auto* edit = static_cast<TEdit*>(editor);
         QString value = index.data(Qt::EditRole).toString();
         m_view->runGetEditText(index.column(), m_view->bodyToGridRow(index.row()), value);
         TStringGridViewAccess::setWritingBack(m_view, true);
-        edit->setText(value);
+        if (auto* list = qobject_cast<QComboBox*>(editor)) {
+            // A text that is not in the list shows as no choice.
+            list->setCurrentIndex(list->findText(value, Qt::MatchExactly));
+        } else {
+            auto* edit = static_cast<TEdit*>(editor);
+            edit->setText(value);
+            edit->selectAll();
+        }
         TStringGridViewAccess::setWritingBack(m_view, false);
-        edit->selectAll();
     }
 
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override {
-        auto* edit = static_cast<TEdit*>(editor);
-        if (model->data(index, Qt::EditRole).toString() != edit->text())
-            model->setData(index, edit->text(), Qt::EditRole);
+        QString text;
+        if (auto* list = qobject_cast<QComboBox*>(editor)) {
+            if (list->currentIndex() < 0)
+                return;
+            text = list->currentText();
+        } else {
+            text = static_cast<TEdit*>(editor)->text();
+        }
+        if (model->data(index, Qt::EditRole).toString() != text)
+            model->setData(index, text, Qt::EditRole);
     }
 
     bool eventFilter(QObject* object, QEvent* event) override {
@@ -112,12 +131,12 @@ public:
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
                 // The editor and its key hook see Enter first. The hook may rebuild the grid,
                 // which closes the editor; otherwise the editor closes with its text.
-                QPointer<TEdit> editor = qobject_cast<TEdit*>(object);
+                QPointer<QWidget> editor = qobject_cast<QWidget*>(object);
                 TStringGridView* view = m_view;
                 QMetaObject::invokeMethod(
                     view,
                     [view, editor] {
-                        if (editor && view->inplaceEditor() == editor)
+                        if (editor && TStringGridViewAccess::openEditor(view) == editor)
                             view->hideEditor();
                     },
                     Qt::QueuedConnection);
@@ -129,10 +148,36 @@ public:
 
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& /*index*/) const override {
-        editor->setGeometry(option.rect);
+        QRect rect = option.rect;
+        // A list shows its whole text beside its arrow, over the cells to the right if need be.
+        if (qobject_cast<QComboBox*>(editor))
+            rect.setWidth(std::max(rect.width(), editor->sizeHint().width()));
+        editor->setGeometry(rect);
     }
 
 private:
+    QWidget* createPickList(QWidget* parent, const QModelIndex& index,
+                            const QStringList& texts) const {
+        auto* list = new QComboBox(parent);
+        list->setEditable(false);
+        list->addItems(texts);
+        TStringGridView* view = m_view;
+        const QPersistentModelIndex cell(index);
+        QObject::connect(list, &QComboBox::currentIndexChanged, list, [view, cell, list](int i) {
+            // The cell follows the choice.
+            if (i < 0 || !cell.isValid() || TStringGridViewAccess::writingBack(view))
+                return;
+            TStringGridViewAccess::setWritingBack(view, true);
+            guarded(view, [&] {
+                view->grid().setCell(cell.column(), view->bodyToGridRow(cell.row()),
+                                     list->itemText(i));
+            });
+            TStringGridViewAccess::setWritingBack(view, false);
+        });
+        TStringGridViewAccess::editorOpened(view, list);
+        return list;
+    }
+
     TStringGridView* m_view;
 };
 
@@ -390,10 +435,25 @@ bool TStringGridView::horizontalScrollBarShown() const {
     return bar->maximum() > bar->minimum();
 }
 
-TEdit* TStringGridView::inplaceEditor() const {
+QWidget* TStringGridView::openEditor() const {
     if (state() != QAbstractItemView::EditingState)
         return nullptr;
     return m_openEditor.data();
+}
+
+TEdit* TStringGridView::inplaceEditor() const {
+    return qobject_cast<TEdit*>(openEditor());
+}
+
+QComboBox* TStringGridView::pickListEditor() const {
+    return qobject_cast<QComboBox*>(openEditor());
+}
+
+void TStringGridView::setPickList(int col, const QStringList& texts) {
+    if (texts.isEmpty())
+        m_pickLists.remove(col);
+    else
+        m_pickLists.insert(col, texts);
 }
 
 void TStringGridView::showEditor() {
@@ -403,7 +463,7 @@ void TStringGridView::showEditor() {
 }
 
 void TStringGridView::hideEditor() {
-    TEdit* editor = inplaceEditor();
+    QWidget* editor = openEditor();
     if (!editor)
         return;
     commitData(editor);
@@ -496,6 +556,18 @@ void TStringGridView::keyPressEvent(QKeyEvent* event) {
             return;
         }
         QTableView::keyPressEvent(event);
+        return;
+    }
+    if (m_pickLists.contains(m_curCol)) {
+        // Nothing is typed into a list: a character opens it and picks the first text it
+        // begins.
+        event->accept();
+        if (typed == QChar(8) || !cellEditable(m_curCol, m_curRow))
+            return;
+        showEditor();
+        if (QComboBox* list = pickListEditor(); list && typed.isPrint())
+            if (const int i = list->findText(QString(typed), Qt::MatchStartsWith); i >= 0)
+                list->setCurrentIndex(i);
         return;
     }
     // A character typed on the grid itself: the key hook sees it with no editor open first.

@@ -4,6 +4,7 @@
 #include "StringGrid.h"
 #include "TEdit.h"
 
+#include <QComboBox>
 #include <QMenu>
 #include <QPointer>
 #include <QTableView>
@@ -104,10 +105,19 @@ public:
     // Whether the horizontal scroll bar is shown now.
     bool horizontalScrollBarShown() const;
 
+    // Columns whose cells are chosen from a list instead of typed: their in-place editor is a
+    // drop-down list of the texts, showing the cell's text; the cell follows the choice. A
+    // character typed on such a cell opens the list and picks the first text it begins, the
+    // key hook left out (nothing is typed). An empty list makes the column typed again.
+    void setPickList(int col, const QStringList& texts);
+    QStringList pickList(int col) const { return m_pickLists.value(col); }
+
     // The in-place editor.
-    bool editorMode() const { return inplaceEditor() != nullptr; }
-    // The open editor, or nullptr.
+    bool editorMode() const { return openEditor() != nullptr; }
+    // The open typed editor, or nullptr (also while a list is open).
     TEdit* inplaceEditor() const;
+    // The open list editor, or nullptr.
+    QComboBox* pickListEditor() const;
     // Opens the editor on the current cell when editing is on; closes it, keeping its text.
     void showEditor();
     void hideEditor();
@@ -145,6 +155,7 @@ protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
 private:
+    QWidget* openEditor() const;
     void gridReset();
     void restoreCurrent();
     void applyGeometry();
@@ -168,7 +179,8 @@ private:
     MouseUpHook m_mouseUp;
     MouseActivateHook m_mouseActivate;
     QPointer<QMenu> m_popupMenu;
-    QPointer<TEdit> m_openEditor;
+    QHash<int, QStringList> m_pickLists;
+    QPointer<QWidget> m_openEditor;
     bool m_writingBack = false;
 
     friend class TStringGridViewAccess;

@@ -4,6 +4,7 @@
 
 #include "CheckedMath.h"
 #include "DateText.h"
+#include "GridUpkeep.h"
 #include "NumberText.h"
 #include "RegionalSettings.h"
 #include "ScheduleMath.h"
@@ -286,6 +287,12 @@ public:
 
     long double sum(int entry) const { return NumberText::StrToFloat(m_grid.cell(1, entry)); }
 
+    // Whether the entry shortens the loan rather than lowering the payment. An empty choice, or
+    // none in a table of two columns (records of older versions), lowers the payment.
+    bool reducesTerm(int entry) const {
+        return m_grid.cell(DosPlatReduceColumn, entry) == DosPlatReduceTerm();
+    }
+
 private:
     struct SameDate {
         std::vector<int> rows; // entries of one date text, in table order
@@ -451,6 +458,7 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
     const Day issue = Day::of(terms.dataVydachi);
     const bool hasSecondRate = terms.srok1 != QStringLiteral("0");
     bool recalculate = false;
+    bool termReduced = false;          // an early repayment has shortened the loan
     long double previousPrincipal = 0; // value of cell (3, i - 1)
     long double previousBalance = 0;   // value of cell (5, i - 1)
     Day previousDate;                  // date of cell (1, i - 1)
@@ -493,6 +501,11 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
 
             const QString number = grafik.cell(0, i);
             const bool earlyRow = number.isEmpty();
+            // An early repayment that shortens the loan changes nothing but the debt: the
+            // payment in force and the recalculation due stay as they were before its row.
+            const long double paymentInForce = payment;
+            const bool recalculationDue = recalculate;
+            bool keepsPayment = false;
 
             // The row after an early payment: a regular row in the same month as the early
             // payment pays interest only, any other regular row the annuity over the payments
@@ -517,6 +530,7 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
                 if (smsShare > 0)
                     payment = sub(payment, smsShare);
                 recalculate = true;
+                keepsPayment = earlyPayments.reducesTerm(early);
             }
 
             // The second rate applies from its row on, early-payment rows counted.
@@ -529,11 +543,13 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
             const long double interest = secondRate ? i1 : i0;
             long double principal = sub(payment, Okruglit(interest));
 
-            // The last row pays whatever debt is left, with its interest. So does the last
-            // regular payment when its payment covers all that is left: early payments dated
-            // after it then find nothing to repay and are dropped with the rows below.
-            const bool settles = i == lastRow || (!earlyRow && payment >= add(balance, interest) &&
-                                                  NumberText::StrToInt(number) == n);
+            // The last row pays whatever debt is left, with its interest. So does a regular
+            // payment that covers all that is left, once an early repayment has shortened the
+            // loan, and the last regular payment always: the rows below (early payments dated
+            // after it) then find nothing to repay and are dropped.
+            const bool settles =
+                i == lastRow || (!earlyRow && payment >= add(balance, interest) &&
+                                 (termReduced || NumberText::StrToInt(number) == n));
             if (!settles) {
                 if (earlyRow && payment == 0 && principal == 0 && i0 == 0 && i1 == 0) {
                     // An early payment of nothing at no interest pays the whole rest.
@@ -610,6 +626,11 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
             previousPrincipal = principalRounded;
             previousBalance = balanceRounded;
             previousDate = d1;
+            if (keepsPayment) {
+                payment = paymentInForce;
+                recalculate = recalculationDue;
+                termReduced = true;
+            }
         }
     } catch (...) {
         amounts.writeAsComputed(grafik);

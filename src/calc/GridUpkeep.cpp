@@ -34,19 +34,38 @@ void GrafikHeaders(StringGrid& grafik) {
         grafik.setCell(c, 0, headers[c]);
 }
 
+namespace {
+
+void dosPlatHeaders(StringGrid& dosPlat) {
+    dosPlat.setCell(0, 0, QStringLiteral("Дата"));
+    dosPlat.setCell(1, 0, QStringLiteral("Сумма"));
+    dosPlat.setCell(DosPlatReduceColumn, 0, QStringLiteral("Уменьшить"));
+}
+
+} // namespace
+
 void DosPlatClear(StringGrid& dosPlat) {
     StringGrid::UpdateBlock update(dosPlat);
     for (int r = 1; r < dosPlat.rowCount(); ++r)
         for (int c = 0; c < dosPlat.colCount(); ++c)
             dosPlat.setCell(c, r, QString());
     dosPlat.setRowCount(2);
-    dosPlat.setColCount(2);
-    dosPlat.setCell(0, 0, QStringLiteral("Дата"));
-    dosPlat.setCell(1, 0, QStringLiteral("Сумма"));
+    dosPlat.setColCount(DosPlatColumnCount);
+    dosPlatHeaders(dosPlat);
+    dosPlat.setCell(DosPlatReduceColumn, 1, DosPlatReducePayment());
 }
 
 void DosPlatAddRow(StringGrid& dosPlat) {
-    dosPlat.setRowCount(dosPlat.rowCount() + 1);
+    StringGrid::UpdateBlock update(dosPlat);
+    if (dosPlat.colCount() < DosPlatColumnCount) {
+        dosPlat.setColCount(DosPlatColumnCount);
+        if (dosPlat.rowCount() > 0)
+            dosPlatHeaders(dosPlat);
+    }
+    const int row = dosPlat.rowCount();
+    dosPlat.setRowCount(row + 1);
+    if (row >= 1) // not the header row of a table that had none
+        dosPlat.setCell(DosPlatReduceColumn, row, DosPlatReducePayment());
 }
 
 QString ZapolnitSummu(const QString& text) {

@@ -26,11 +26,22 @@ inline bool GrafikCellEditable(int col) {
     return col == CorrectionColumn;
 }
 
-// Early payments table: column 0 the date, column 1 the sum.
-// Empties every entry and leaves the header and one empty entry row, with the captions
-// "Дата" and "Сумма".
+// Early payments table: column 0 the date, column 1 the sum, column 2 what the repayment
+// reduces: the payment ("платёж", also meant by an empty cell and by a table of two columns
+// from an older record) or the term ("срок").
+inline constexpr int DosPlatColumnCount = 3;
+inline constexpr int DosPlatReduceColumn = 2;
+inline QString DosPlatReducePayment() {
+    return QStringLiteral("платёж");
+}
+inline QString DosPlatReduceTerm() {
+    return QStringLiteral("срок");
+}
+// Empties every entry and leaves the header and one new entry row, with the captions "Дата",
+// "Сумма" and "Уменьшить".
 void DosPlatClear(StringGrid& dosPlat);
-// Adds one empty entry row at the bottom.
+// Adds a new entry row at the bottom: empty date and sum, reducing the payment. A table of two
+// columns (an older record) gets its third column first.
 void DosPlatAddRow(StringGrid& dosPlat);
 
 // Completes an early payment sum the user has left: a number without a comma gets ",00"; an

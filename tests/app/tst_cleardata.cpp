@@ -65,8 +65,8 @@ private slots:
         QCOMPARE(f.SMSSumm->text(), QStringLiteral("0"));
         QVERIFY(!f.SMSSumm->isEnabled());
         QCOMPARE(f.DosPlat->grid().rowCount(), 2);
-        QCOMPARE(f.DosPlat->grid().row(0), (QStringList{"Дата", "Сумма"}));
-        QCOMPARE(f.DosPlat->grid().row(1), QStringList(2, QString()));
+        QCOMPARE(f.DosPlat->grid().row(0), (QStringList{"Дата", "Сумма", "Уменьшить"}));
+        QCOMPARE(f.DosPlat->grid().row(1), (QStringList{"", "", "платёж"}));
         for (int r = 0; r < f.Grafik->grid().rowCount(); ++r)
             QCOMPARE(f.Grafik->grid().row(r), QStringList(f.Grafik->grid().colCount(), QString()));
         QCOMPARE(f.Status->panelText(0), QString());

@@ -44,7 +44,8 @@ class LoadingTest : public QObject {
     TForm1& form() { return *m_form; }
 
     // A loan with every switch away from its cleared state, a note of several lines with
-    // quotation marks, a leap day, nine early payments and a built schedule.
+    // quotation marks, a leap day, nine early payments (shortening the loan or lowering the
+    // payment) and a built schedule.
     void fillSample() {
         TForm1& f = form();
         fillWorkedExampleLoan(f);
@@ -74,7 +75,8 @@ class LoadingTest : public QObject {
         dosPlat.setRowCount(10);
         for (int r = 1; r < 10; ++r)
             dosPlat.setRow(r, {QDate(2024, 4, r).toString(QStringLiteral("dd.MM.yyyy")),
-                               QStringLiteral("%1,00").arg(100 * r)});
+                               QStringLiteral("%1,00").arg(100 * r),
+                               r % 2 ? QStringLiteral("срок") : QStringLiteral("платёж")});
         f.BBGrafClick(f.BBGraf);
         QCOMPARE(m_messages->takeMessages(), QStringList{});
         QVERIFY(f.Grafik->grid().rowCount() > 10);
@@ -118,7 +120,7 @@ private slots:
         fillSample();
         const Record saved = WindowRecord(form());
         const QStringList plain = samplePlainLines();
-        QCOMPARE(plain[101], QStringLiteral("Grafik0101"));
+        QCOMPARE(plain[111], QStringLiteral("Grafik0111")); // 81 + 3 * 10 early-payment cells
 
         form().BClearDataClick(form().BClearData);
         form().R_30->setEnabled(false);
@@ -226,15 +228,16 @@ private slots:
         fillSample();
         const Record saved = WindowRecord(form());
         QStringList plain = samplePlainLines();
-        plain.remove(81 + 6, 14); // three of the ten rows left
+        plain.remove(81 + 9, 21); // three of the ten rows left
         for (int n = 81; n < plain.size(); ++n)
             plain[n] = PlainLine(LineValue(plain[n]), n);
         load(coded(plain));
         QCOMPARE(m_messages->takeMessages(), QStringList{});
         const StringGrid& dosPlat = form().DosPlat->grid();
         QCOMPARE(dosPlat.rowCount(), 10);
-        QCOMPARE(dosPlat.row(2), (QStringList{saved.dosPlat.cell(0, 2), saved.dosPlat.cell(1, 2)}));
-        QCOMPARE(dosPlat.row(3), (QStringList{QString(), QString()}));
+        QCOMPARE(dosPlat.row(2), (QStringList{saved.dosPlat.cell(0, 2), saved.dosPlat.cell(1, 2),
+                                              saved.dosPlat.cell(2, 2)}));
+        QCOMPARE(dosPlat.row(3), QStringList(3, QString()));
         QVERIFY(WindowRecord(form()).grafik == saved.grafik);
     }
 

@@ -278,19 +278,19 @@ private slots:
         QCOMPARE(shownWidths(form->Grafik, 7), QList<int>(7, 5));
     }
 
-    // Early payments fit their two columns the same way.
+    // Early payments fit their three columns the same way.
     void dosPlatFollowsItsTexts() {
         showForm();
         StringGrid& g = form->DosPlat->grid();
         g.setRowCount(3);
-        g.setRow(0, {"Дата", "Сумма"});
-        g.setRow(1, {"01.02.2015", "150000,00"});
-        g.setRow(2, {"01.03.2015", "5"});
+        g.setRow(0, {"Дата", "Сумма", "Уменьшить"});
+        g.setRow(1, {"01.02.2015", "150000,00", "платёж"});
+        g.setRow(2, {"01.03.2015", "5", "срок"});
         QCoreApplication::processEvents();
-        QCOMPARE(shownWidths(form->DosPlat, 2), fittedWidths(form->DosPlat, 2));
+        QCOMPARE(shownWidths(form->DosPlat, 3), fittedWidths(form->DosPlat, 3));
         g.setRowCount(1);
         QCoreApplication::processEvents();
-        QCOMPARE(shownWidths(form->DosPlat, 2), fittedWidths(form->DosPlat, 2));
+        QCOMPARE(shownWidths(form->DosPlat, 3), fittedWidths(form->DosPlat, 3));
     }
 
     // A catalogue name wider than List widens the left side just enough.

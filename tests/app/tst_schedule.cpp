@@ -6,6 +6,7 @@
 #include "WorkedExampleLoan.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 
 #include <memory>
@@ -36,6 +37,7 @@ private slots:
     void typedSumIsCompletedWhenLeft();
     void typedSumIsCompletedWhenAnotherCellIsClicked();
     void earlyPaymentThroughTheWindow();
+    void reduceChosenFromAList();
 
 private:
     // The worked example: 100 000 at 12 % for 12 monthly payments, issued 15.01.2020, first
@@ -400,18 +402,55 @@ void ScheduleWindowTest::earlyPaymentsTable() {
     TForm1& f = *m_form;
     StringGrid& dosPlat = f.DosPlat->grid();
     QTest::mouseClick(f.ClearDosPlat, Qt::LeftButton);
-    QCOMPARE(dosPlat.row(0), QStringList({"Дата", "Сумма"}));
+    QCOMPARE(dosPlat.row(0), QStringList({"Дата", "Сумма", "Уменьшить"}));
     for (int i = 0; i < 3; ++i)
         QTest::mouseClick(f.AddDosPlat, Qt::LeftButton);
     QCOMPARE(dosPlat.rowCount(), 5);
-    QCOMPARE(dosPlat.row(4), QStringList({"", ""}));
+    QCOMPARE(dosPlat.row(4), QStringList({"", "", "платёж"}));
     for (int r = 1; r < 5; ++r)
-        dosPlat.setRow(r, {"01.04.2020", "100"});
+        dosPlat.setRow(r, {"01.04.2020", "100", "срок"});
     QTest::mouseClick(f.ClearDosPlat, Qt::LeftButton);
     QCOMPARE(dosPlat.rowCount(), 2);
-    QCOMPARE(dosPlat.colCount(), 2);
-    QCOMPARE(dosPlat.row(0), QStringList({"Дата", "Сумма"}));
-    QCOMPARE(dosPlat.row(1), QStringList({"", ""}));
+    QCOMPARE(dosPlat.colCount(), 3);
+    QCOMPARE(dosPlat.row(0), QStringList({"Дата", "Сумма", "Уменьшить"}));
+    QCOMPARE(dosPlat.row(1), QStringList({"", "", "платёж"}));
+}
+
+// What a repayment reduces is chosen from a list in the cell, never typed: a typed letter
+// picks the first choice it begins, the list picks any; the build follows the choice.
+void ScheduleWindowTest::reduceChosenFromAList() {
+    TForm1& f = *m_form;
+    fillWorkedExampleLoan(f);
+    f.CategoryPanel4->expand();
+    QTRY_VERIFY(f.DosPlat->isVisible());
+    StringGrid& dosPlat = f.DosPlat->grid();
+    dosPlat.setCell(0, 1, "20.03.2020");
+    dosPlat.setCell(1, 1, "20000,00");
+    f.DosPlat->setCurrentCell(2, 1);
+    f.DosPlat->setFocus();
+    QTest::keyClick(f.DosPlat, '7');
+    QKeyEvent letter(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("с"));
+    QApplication::sendEvent(f.DosPlat, &letter);
+    QVERIFY(f.DosPlat->pickListEditor());
+    QVERIFY(!f.DosPlat->inplaceEditor());
+    QCOMPARE(dosPlat.cell(2, 1), QStringLiteral("срок"));
+    clickBuild();
+    QCOMPARE(f.Grafik->grid().rowCount(), 13);
+    QCOMPARE(f.Status->panelText(1), QStringLiteral("Переплата: 4714,12"));
+
+    f.DosPlat->setCurrentCell(2, 1);
+    f.DosPlat->showEditor();
+    QComboBox* list = f.DosPlat->pickListEditor();
+    QVERIFY(list);
+    QCOMPARE(list->currentText(), QStringLiteral("срок"));
+    QCOMPARE(list->count(), 2);
+    list->setCurrentIndex(list->findText("платёж"));
+    QTest::keyClick(list, Qt::Key_Return);
+    QTRY_VERIFY(!f.DosPlat->editorMode());
+    QCOMPARE(dosPlat.cell(2, 1), QStringLiteral("платёж"));
+    clickBuild();
+    QCOMPARE(f.Grafik->grid().rowCount(), 15);
+    QCOMPARE(f.Status->panelText(1), QStringLiteral("Переплата: 5514,77"));
 }
 
 void ScheduleWindowTest::leavingASumCompletesIt_data() {

@@ -380,8 +380,8 @@ void WindowTest::grids_data() {
                           << QStringList(2, QString());
     QTest::newRow("DataPlateja") << "DataPlateja" << 3 << 1 << 0 << 0 << 64 << 1 << false << false
                                  << QStringList(3, QString());
-    QTest::newRow("DosPlat") << "DosPlat" << 2 << 2 << 1 << 0 << 90 << 1 << true << true
-                             << QStringList{"Дата", "Сумма"};
+    QTest::newRow("DosPlat") << "DosPlat" << 3 << 2 << 1 << 0 << 90 << 1 << true << true
+                             << QStringList{"Дата", "Сумма", "Уменьшить"};
 }
 
 void WindowTest::grids() {

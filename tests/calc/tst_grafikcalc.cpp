@@ -7,6 +7,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Calc;
@@ -47,17 +48,15 @@ LoanTerms sms(LoanTerms t, const QString& price) {
     return t;
 }
 
-// "date=sum" entries of the early payments table, as records of older versions hold it (two
-// columns).
+// "date=sum" or "date=sum=choice" entries of the early payments table. Without any choice the
+// table has two columns, as records of older versions hold it.
 std::unique_ptr<StringGrid> earlyPayments(const QStringList& entries) {
-    auto grid = std::make_unique<StringGrid>(2, static_cast<int>(entries.size()) + 1);
-    grid->setCell(0, 0, "Дата");
-    grid->setCell(1, 0, "Сумма");
-    for (int m = 0; m < entries.size(); ++m) {
-        const QStringList parts = entries[m].split(u'=');
-        grid->setCell(0, m + 1, parts.value(0));
-        grid->setCell(1, m + 1, parts.value(1));
-    }
+    const bool choices = std::any_of(entries.begin(), entries.end(),
+                                     [](const QString& e) { return e.count(u'=') >= 2; });
+    auto grid = std::make_unique<StringGrid>(choices ? 3 : 2, static_cast<int>(entries.size()) + 1);
+    grid->setRow(0, {"Дата", "Сумма", "Уменьшить"});
+    for (int m = 0; m < entries.size(); ++m)
+        grid->setRow(m + 1, entries[m].split(u'='));
     return grid;
 }
 
@@ -423,6 +422,84 @@ private slots:
             << QStringList{"3=|15.02.2020|30000,00|30000,00|0,00|50000,00|",
                            "4=3|15.03.2020|12500,00|12500,00|0,00|37500,00|",
                            "7=6|15.06.2020|12500,00|12500,00|0,00|0,00|"}
+            << QString() << QString();
+
+        // Early repayments that shorten the loan: the payment in force stays, and the regular
+        // payment that covers the debt left with its interest pays just that and ends the loan.
+        QTest::newRow("reduce the term: the payment stays, the loan ends with its 10th payment")
+            << example << QStringList{"20.03.2020=20000=срок"} << QStringList{} << 13
+            << QStringList{"3=|20.03.2020|20000,00|19862,09|137,91|64260,54|",
+                           "4=3|15.04.2020|8884,88|8337,09|547,79|55923,45|",
+                           "10=9|15.10.2020|8884,88|8752,54|132,34|4702,41|",
+                           "11=10|15.11.2020|4750,20|4702,41|47,79|0,00|",
+                           "T=|Итого:|104714,12|100000,00|4714,12||"}
+            << "Сумма долга: 104714,12"
+            << "Переплата: 4714,12";
+        QTest::newRow("reduce the payment, said in so many words")
+            << example << QStringList{"20.03.2020=20000=платёж"} << QStringList{} << 15
+            << QStringList{"4=3|15.04.2020|6784,76|6236,97|547,79|58023,57|",
+                           "T=|Итого:|105514,77|100000,00|5514,77||"}
+            << QString() << "Переплата: 5514,77";
+        QTest::newRow("an empty choice reduces the payment")
+            << example << QStringList{"20.03.2020=20000="} << QStringList{} << 15
+            << QStringList{"4=3|15.04.2020|6784,76|6236,97|547,79|58023,57|",
+                           "T=|Итого:|105514,77|100000,00|5514,77||"}
+            << QString() << QString();
+        QTest::newRow("reduce the term by two repayments on one payment date")
+            << example << QStringList{"15.04.2020=10000=срок", "15.04.2020=15000=срок"}
+            << QStringList{} << 13
+            << QStringList{"3=3|15.04.2020|8884,88|8029,86|855,02|76092,77|",
+                           "4=|15.04.2020|10000,00|10000,00|0,00|66092,77|",
+                           "5=|15.04.2020|15000,00|15000,00|0,00|51092,77|",
+                           "6=4|15.05.2020|8884,88|8382,33|502,55|42710,44|",
+                           "11=9|15.10.2020|8459,42|8377,02|82,40|0,00|",
+                           "T=|Итого:|104538,46|100000,00|4538,46||"}
+            << QString() << QString();
+        QTest::newRow("term and payment mixed: the payment is recalculated over the term left")
+            << example
+            << QStringList{"20.03.2020=20000=срок", "15.06.2020=10000=платёж",
+                           "15.06.2020=5000=срок"}
+            << QStringList{} << 17
+            << QStringList{"6=5|15.06.2020|8884,88|8401,19|483,69|39187,45|",
+                           "7=|15.06.2020|10000,00|10000,00|0,00|29187,45|",
+                           "8=|15.06.2020|5000,00|5000,00|0,00|24187,45|",
+                           "9=6|15.07.2020|3594,94|3357,03|237,91|20830,42|",
+                           "15=12|15.01.2021|3596,15|3559,92|36,23|0,00|",
+                           "T=|Итого:|104590,19|100000,00|4590,19||"}
+            << QString() << QString();
+        QTest::newRow("payment then term: the recalculated payment stays")
+            << example << QStringList{"01.04.2020=20000=платёж", "20.05.2020=10000=срок"}
+            << QStringList{} << 15
+            << QStringList{"4=3|15.04.2020|296,49|0,00|296,49|64591,51|",
+                           "5=4|15.05.2020|7540,44|6905,11|635,33|57686,40|",
+                           "6=|20.05.2020|10000,00|9905,43|94,57|47780,97|",
+                           "7=5|15.06.2020|7540,44|7133,13|407,31|40647,84|",
+                           "12=10|15.11.2020|7540,44|7421,71|118,73|4259,36|",
+                           "13=11|15.12.2020|4301,26|4259,36|41,90|0,00|",
+                           "T=|Итого:|105150,59|100000,00|5150,59||"}
+            << QString() << QString();
+        QTest::newRow("reduce the term under the second rate")
+            << secondRate << QStringList{"20.03.2020=20000=срок"} << QStringList{} << 13
+            << QStringList{"6=5|15.06.2020|8884,88|8159,35|725,53|39429,29|",
+                           "10=9|15.10.2020|8884,88|8675,71|209,17|5501,55|",
+                           "11=10|15.11.2020|5585,43|5501,55|83,88|0,00|",
+                           "T=|Итого:|105549,35|100000,00|5549,35||"}
+            << QString() << QString();
+        QTest::newRow("reduce the term with insurance and SMS on top")
+            << sms(insurance(example, "1000", "6"), "1200") << QStringList{"20.03.2020=20000=срок"}
+            << QStringList{} << 13
+            << QStringList{"3=|20.03.2020|20166,67|19762,09|137,91|64360,54||166,67|100,00",
+                           "4=3|15.04.2020|9151,55|8336,23|548,65|56024,31||166,67|100,00",
+                           "7=6|15.07.2020|8984,88|8498,42|386,46|30791,91|||100,00",
+                           "11=10|15.11.2020|4958,35|4809,47|48,88|0,00|||100,00",
+                           "T=|Итого:|106822,27|100000,00|4722,27|||1000,00|1100,00"}
+            << QString() << QString();
+        QTest::newRow("rate 0: reduce the term")
+            << instalments << QStringList{"01.03.2020=30000=срок"} << QStringList{} << 8
+            << QStringList{"3=|01.03.2020|30000,00|30000,00|0,00|50000,00|",
+                           "4=3|15.03.2020|20000,00|20000,00|0,00|30000,00|",
+                           "6=5|15.05.2020|10000,00|10000,00|0,00|0,00|",
+                           "T=|Итого:|120000,00|120000,00|0,00||"}
             << QString() << QString();
 
         // An early payment that pays just its interest leaves no payment number above the next

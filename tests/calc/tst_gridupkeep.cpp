@@ -48,19 +48,32 @@ private slots:
             QCOMPARE(GrafikCellEditable(col), col == 6);
     }
 
-    void earlyPaymentsClearLeavesHeaderAndOneEmptyRow() {
-        StringGrid dosPlat(3, 11);
+    void earlyPaymentsClearLeavesHeaderAndOneNewRow() {
+        StringGrid dosPlat(4, 11);
         for (int r = 1; r < 11; ++r)
-            dosPlat.setRow(r, {"01.04.2020", "100", "x"});
+            dosPlat.setRow(r, {"01.04.2020", "100", "срок", "x"});
         DosPlatClear(dosPlat);
         QCOMPARE(dosPlat.rowCount(), 2);
-        QCOMPARE(dosPlat.colCount(), 2);
-        QCOMPARE(dosPlat.row(0), QStringList({"Дата", "Сумма"}));
-        QCOMPARE(dosPlat.row(1), QStringList({"", ""}));
+        QCOMPARE(dosPlat.colCount(), 3);
+        QCOMPARE(dosPlat.row(0), QStringList({"Дата", "Сумма", "Уменьшить"}));
+        QCOMPARE(dosPlat.row(1), QStringList({"", "", "платёж"}));
         DosPlatAddRow(dosPlat);
         DosPlatAddRow(dosPlat);
         QCOMPARE(dosPlat.rowCount(), 4);
-        QCOMPARE(dosPlat.row(3), QStringList({"", ""}));
+        QCOMPARE(dosPlat.row(3), QStringList({"", "", "платёж"}));
+    }
+
+    // A table of two columns from an older record gains the choice column when a row is added;
+    // its entries keep an empty choice, which lowers the payment.
+    void earlyPaymentsOfAnOlderRecordGainTheChoiceColumn() {
+        StringGrid dosPlat(2, 2);
+        dosPlat.setRow(0, {"Дата", "Сумма"});
+        dosPlat.setRow(1, {"01.04.2020", "100"});
+        DosPlatAddRow(dosPlat);
+        QCOMPARE(dosPlat.colCount(), 3);
+        QCOMPARE(dosPlat.row(0), QStringList({"Дата", "Сумма", "Уменьшить"}));
+        QCOMPARE(dosPlat.row(1), QStringList({"01.04.2020", "100", ""}));
+        QCOMPARE(dosPlat.row(2), QStringList({"", "", "платёж"}));
     }
 
     void sumCompletion_data() {
