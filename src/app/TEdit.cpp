@@ -27,6 +27,8 @@ QChar hookCharacter(const QKeyEvent* event) {
     return c;
 }
 
+} // namespace KeyHookDetail
+
 namespace {
 
 // A replaced Enter or Backspace acts as that key; any other character is typed as an
@@ -41,15 +43,15 @@ QKeyEvent replacementEvent(QChar key) {
 
 } // namespace
 
-void filterKey(ErrorHandler* errors, QObject* sender, const KeyHook& hook, QKeyEvent* event,
-               const std::function<void(QKeyEvent*)>& process) {
-    const QChar typed = hookCharacter(event);
-    if (!hook || typed.isNull()) {
+void KeyHookedControl::filterKey(QObject* control, QKeyEvent* event,
+                                 const std::function<void(QKeyEvent*)>& process) {
+    const QChar typed = KeyHookDetail::hookCharacter(event);
+    if (!m_keyHook || typed.isNull()) {
         process(event);
         return;
     }
     QChar key = typed;
-    if (!guarded(errors, sender, [&] { hook(key); }))
+    if (!guarded(errorHandler(), control, [&] { m_keyHook(key); }))
         key = QChar();
     if (key == typed) {
         process(event);
@@ -62,14 +64,11 @@ void filterKey(ErrorHandler* errors, QObject* sender, const KeyHook& hook, QKeyE
     process(&replacement);
 }
 
-} // namespace KeyHookDetail
-
 TEdit::TEdit(QWidget* parent)
     : QLineEdit(parent) {}
 
 void TEdit::keyPressEvent(QKeyEvent* event) {
-    KeyHookDetail::filterKey(errorHandler(), this, m_hook, event,
-                             [this](QKeyEvent* e) { QLineEdit::keyPressEvent(e); });
+    filterKey(this, event, [this](QKeyEvent* e) { QLineEdit::keyPressEvent(e); });
 }
 
 TMemo::TMemo(QWidget* parent)
@@ -84,6 +83,5 @@ void TMemo::setLines(const QStringList& lines) {
 }
 
 void TMemo::keyPressEvent(QKeyEvent* event) {
-    KeyHookDetail::filterKey(errorHandler(), this, m_hook, event,
-                             [this](QKeyEvent* e) { QPlainTextEdit::keyPressEvent(e); });
+    filterKey(this, event, [this](QKeyEvent* e) { QPlainTextEdit::keyPressEvent(e); });
 }

@@ -19,51 +19,48 @@
 // the control as the sender; when it fails the key is swallowed.
 using KeyHook = std::function<void(QChar& key)>;
 
+namespace KeyHookDetail {
+// The hook's character for a key event, or QChar() when the key bypasses the hook.
+QChar hookCharacter(const QKeyEvent* event);
+} // namespace KeyHookDetail
+
+// What the edit box and the memo share: the key hook and the filtering of key events by it.
+class KeyHookedControl : public GuardedControl {
+public:
+    void setKeyHook(KeyHook hook) { m_keyHook = std::move(hook); }
+    const KeyHook& keyHook() const { return m_keyHook; }
+
+protected:
+    // Passes a key event through the hook to the control's own key handling (process): the
+    // event itself when the hook keeps the key or the key bypasses the hook, a replacement
+    // event when the hook changes the key (a replaced Enter or Backspace acts as that key, any
+    // other character is typed), nothing when the hook swallows the key or fails.
+    void filterKey(QObject* control, QKeyEvent* event,
+                   const std::function<void(QKeyEvent*)>& process);
+
+private:
+    KeyHook m_keyHook;
+};
+
 // Edit box with a key hook (see KeyHook).
-class TEdit : public QLineEdit, public GuardedControl {
+class TEdit : public QLineEdit, public KeyHookedControl {
     Q_OBJECT
 public:
     explicit TEdit(QWidget* parent = nullptr);
 
-    void setKeyHook(KeyHook hook) { m_hook = std::move(hook); }
-    const KeyHook& keyHook() const { return m_hook; }
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    KeyHook m_hook;
 };
 
 // Multi-line memo with a key hook (see KeyHook). Its text is the lines joined by "\n".
-class TMemo : public QPlainTextEdit, public GuardedControl {
+class TMemo : public QPlainTextEdit, public KeyHookedControl {
     Q_OBJECT
 public:
     explicit TMemo(QWidget* parent = nullptr);
-
-    void setKeyHook(KeyHook hook) { m_hook = std::move(hook); }
-    const KeyHook& keyHook() const { return m_hook; }
 
     QStringList lines() const;
     void setLines(const QStringList& lines);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    KeyHook m_hook;
 };
-
-namespace KeyHookDetail {
-
-// The hook's character for a key event, or QChar() when the key bypasses the hook.
-QChar hookCharacter(const QKeyEvent* event);
-
-// Passes a key event through a control's hook (run through its error handler) to the control's own
-// key handling (process): the event itself when the hook keeps the key or the key bypasses the
-// hook, a replacement event when the hook changes the key (a replaced Enter or Backspace acts as
-// that key, any other character is typed), nothing when the hook swallows the key or fails.
-void filterKey(ErrorHandler* errors, QObject* sender, const KeyHook& hook, QKeyEvent* event,
-               const std::function<void(QKeyEvent*)>& process);
-
-} // namespace KeyHookDetail

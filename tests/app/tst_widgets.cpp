@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -90,6 +91,7 @@ private slots:
     void editKeyHook_data();
     void editKeyHook();
     void shortcutsBypassTheHook();
+    void replacementIsTypedAsAKeyIs();
     void memoKeyHook();
 
     // Up-down.
@@ -506,6 +508,18 @@ void WidgetsTest::shortcutsBypassTheHook() {
     edit.setKeyHook([](QChar&) { throw EConvertError(QStringLiteral("bad")); });
     QTest::keyClicks(&edit, "x");
     QCOMPARE(edit.text(), QStringLiteral("bc"));
+}
+
+// A replaced character meets the same checks as a typed one: the validator, read-only.
+void WidgetsTest::replacementIsTypedAsAKeyIs() {
+    TEdit edit;
+    edit.setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), &edit));
+    edit.setKeyHook([](QChar& k) { k = k == u'a' ? u'5' : u','; });
+    QTest::keyClicks(&edit, "a.a");
+    QCOMPARE(edit.text(), QStringLiteral("55"));
+    edit.setReadOnly(true);
+    QTest::keyClicks(&edit, "a");
+    QCOMPARE(edit.text(), QStringLiteral("55"));
 }
 
 void WidgetsTest::memoKeyHook() {
