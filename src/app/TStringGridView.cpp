@@ -168,7 +168,7 @@ private:
             if (i < 0 || !cell.isValid() || TStringGridViewAccess::writingBack(view))
                 return;
             TStringGridViewAccess::setWritingBack(view, true);
-            guarded(view, [&] {
+            guarded(view->errorHandler(), view, [&] {
                 view->grid().setCell(cell.column(), view->bodyToGridRow(cell.row()),
                                      list->itemText(i));
             });
