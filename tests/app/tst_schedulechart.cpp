@@ -1,9 +1,16 @@
 // The chart tab: it shows the schedule the grid holds after every build, load and clearing.
+#include "Guarded.h"
+#include "LineCoder.h"
+#include "LoanFieldControls.h"
+#include "RecordWriter.h"
 #include "ScheduleChart.h"
 #include "ScriptedMessages.h"
 #include "TForm1.h"
 #include "WorkedExampleLoan.h"
 
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -79,18 +86,32 @@ private slots:
     }
 
     // Loading a record puts the saved cells back into the grid without a build.
-    void followsCellsPutBackByALoad() {
-        StringGrid& grid = m_form->Grafik->grid();
-        {
-            StringGrid::UpdateBlock block(grid);
-            grid.setRowCount(4);
-            grid.setRow(1, {"1", "15.02.2020", "600,00", "500,00", "100,00", "500,00", ""});
-            grid.setRow(2, {"2", "15.03.2020", "550,00", "500,00", "50,00", "0,00", ""});
-            grid.setRow(3, {"", "Итого:", "1150,00", "1000,00", "150,00", "", ""});
-        }
+    void followsALoadedRecord() {
+        fillWorkedExampleLoan(*m_form);
+        QTest::mouseClick(m_form->BBGraf, Qt::LeftButton);
+        QRandomGenerator random(3);
+        QByteArray bytes;
+        for (const QString& line :
+             Storage::RecordLines(WindowRecord(*m_form), QDate(2024, 3, 1), random))
+            bytes += Storage::EncodeLine(line).toLatin1() + "\r\n";
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Кредит.sdg"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+        file.close();
+
+        QTest::mouseClick(m_form->ClearGrafik, Qt::LeftButton);
+        QVERIFY(m_form->Diagramma->points().isEmpty());
+        guarded(m_form.get(), [&] {
+            m_form->sharedTextFile().openRead(path);
+            m_form->ListLoadData(m_form->List);
+        });
+        QCOMPARE(m_messages->takeMessages(), QStringList{});
         const QList<Report::SeriesPoint> points = m_form->Diagramma->points();
-        QCOMPARE(points.size(), 2);
-        QCOMPARE(points[1], (Report::SeriesPoint{QDate(2020, 3, 15), 500, 50, 0, false}));
+        QCOMPARE(points.size(), 12);
+        QCOMPARE(points[1],
+                 (Report::SeriesPoint{QDate(2020, 3, 15), 8008.88L, 876.0L, 84122.63L, false}));
         QVERIFY(m_form->Kopirovat->isEnabled());
     }
 
