@@ -1,6 +1,7 @@
 // The activation sequence, the record catalogue and its commands, the upcoming payments.
 #include "TForm1.h"
 
+#include "CatalogueScan.h"
 #include "CatalogueSort.h"
 #include "ControlHelpers.h"
 #include "PaymentsTotal.h"
@@ -51,17 +52,58 @@ QPoint firstRecordPoint(const TStringGridView* list) {
     return cell.isValid() ? cell.topLeft() + QPoint(1, 1) : QPoint(-1, -1);
 }
 
+// Rebuilds the catalogue and the upcoming payments from the record files. False when a record
+// ended the scan: its message has been shown, and what was read before it stays in the grids.
+bool rebuildCatalogue(TForm1& form) {
+    StringGrid& list = form.List->grid();
+    StringGrid& payments = form.DataPlateja->grid();
+    const Catalogue::CatalogueScan scan =
+        Catalogue::ScanCatalogue(form.workingFolder(), form.sharedTextFile(), QDate::currentDate(),
+                                 form.HideCred->isChecked(), form.RecordLayoutIndicator);
+    {
+        // The header rows keep their texts until the scan has gone through.
+        StringGrid::UpdateBlock listUpdate(list);
+        StringGrid::UpdateBlock paymentsUpdate(payments);
+        const QStringList listHeader = list.row(0);
+        list.clearCells();
+        list.setColCount(2);
+        list.setRowCount(1 + static_cast<int>(scan.rows.size()));
+        list.setRow(0, listHeader);
+        int row = 1;
+        for (const Catalogue::CatalogueRow& entry : scan.rows)
+            list.setRow(row++, {entry.name, entry.issueDate});
+
+        const QStringList paymentsHeader = payments.row(0);
+        payments.clearCells();
+        payments.setColCount(3);
+        payments.setRowCount(1 + static_cast<int>(scan.payments.size()));
+        payments.setRow(0, paymentsHeader);
+        row = 1;
+        for (const Catalogue::UpcomingPayment& payment : scan.payments)
+            payments.setRow(row++, {payment.date, payment.amount, payment.recordName});
+    }
+    if (!scan.failure)
+        return true;
+    if (scan.failure.error)
+        std::rethrow_exception(scan.failure.error);
+    form.messages().showMessage(scan.failure.message());
+    return false;
+}
+
 } // namespace
 
 void TForm1::FormActivate(QObject* sender) {
     PCSpiski->setCurrentWidget(TS1);
     PCCredaIVklada->setCurrentWidget(TSCredit);
 
+    RecordLayoutIndicator = Storage::RecordLayout::Older;
     ProgVersion = CutVersion(MyVersion(QCoreApplication::applicationFilePath()));
 
+    if (!rebuildCatalogue(*this))
+        return;
     StringGrid& list = List->grid();
     StringGrid& payments = DataPlateja->grid();
-    bool tookPayment = false;
+    const bool tookPayment = payments.rowCount() > 1;
     {
         // Headers, total and the removal of finished loans come only after every record has
         // been read.
