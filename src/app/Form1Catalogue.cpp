@@ -4,13 +4,13 @@
 #include "CatalogueScan.h"
 #include "CatalogueSort.h"
 #include "ControlHelpers.h"
+#include "Exceptions.h"
 #include "PaymentsTotal.h"
 #include "RecordFolder.h"
 #include "RecordName.h"
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QFontMetrics>
 
 namespace {
 
@@ -18,17 +18,6 @@ const QString NameHeader = QStringLiteral("Наименование");
 const QString DateHeader = QStringLiteral("Дата оформления");
 const QString Ascending = QStringLiteral(" ▲");
 const QString Descending = QStringLiteral(" ▼");
-
-// Margin added to a header text when a column takes the width of its header.
-constexpr int HeaderMargin = 5;
-
-// Column 0 fitted to its texts, every other column as wide as its header text.
-void fitToHeaders(TForm1& form, TStringGridView* grid) {
-    form.AutoSizeCol(grid, 0);
-    const QFontMetrics metrics(grid->font());
-    for (int c = 1; c < grid->grid().colCount(); ++c)
-        grid->setColWidth(c, metrics.horizontalAdvance(grid->grid().cell(c, 0)) + HeaderMargin);
-}
 
 // The rows first.. of a grid put into the given order (the item k of order, counted from
 // first, comes to stand at first + k), in one update.
@@ -151,12 +140,24 @@ void TForm1::ListMouseUp(QObject* sender, Qt::MouseButton button, Qt::KeyboardMo
     if (button == Qt::LeftButton && row > 0 && list.rowCount() > 1 && !list.cell(0, 1).isEmpty())
         List->setRowSelect(true);
 
+    if (row > 0) {
+        try {
+            sharedTextFile().openRead(
+                Catalogue::RecordFilePath(m_workingFolder, list.cell(0, row)));
+        } catch (const EInOutError&) {
+            messages().showMessage(QStringLiteral("Ошибка доступа к файлу"));
+            BSave->setEnabled(false);
+            return;
+        }
+    }
     GrafikClearFull(sender);
     BSave->setEnabled(true);
     ClearDosPlatClick(sender);
+    if (row > 0)
+        ListLoadData(sender);
 
-    fitToHeaders(*this, Grafik);
-    fitToHeaders(*this, List);
+    FitColumnsToHeaders(Grafik);
+    FitColumnsToHeaders(List);
 
     int hitCol = -1;
     int hitRow = -1;
