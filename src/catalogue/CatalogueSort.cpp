@@ -105,36 +105,48 @@ private:
 
 } // namespace
 
-std::vector<int> CollationRanks(const QStringList& keys) {
-    // Equal texts are compared once: the lists hold many equal dates.
+namespace {
+
+// Ranks of the texts by their keys: each distinct text is keyed and compared once, since the
+// lists hold many equal dates.
+template <typename KeyOf> std::vector<int> ranksByKey(const QStringList& texts, KeyOf keyOf) {
     QHash<QString, int> distinctIndex;
-    QStringList distinct;
-    std::vector<int> keyToDistinct;
-    keyToDistinct.reserve(static_cast<size_t>(keys.size()));
-    for (const QString& key : keys) {
-        auto it = distinctIndex.constFind(key);
+    distinctIndex.reserve(texts.size());
+    QStringList keys;
+    std::vector<int> textToDistinct;
+    textToDistinct.reserve(static_cast<size_t>(texts.size()));
+    for (const QString& text : texts) {
+        auto it = distinctIndex.constFind(text);
         if (it == distinctIndex.constEnd()) {
-            it = distinctIndex.insert(key, static_cast<int>(distinct.size()));
-            distinct << key;
+            it = distinctIndex.insert(text, static_cast<int>(keys.size()));
+            keys << keyOf(text);
         }
-        keyToDistinct.push_back(it.value());
+        textToDistinct.push_back(it.value());
     }
-    std::vector<int> byOrder(static_cast<size_t>(distinct.size()));
+    std::vector<int> byOrder(static_cast<size_t>(keys.size()));
     std::iota(byOrder.begin(), byOrder.end(), 0);
-    std::sort(byOrder.begin(), byOrder.end(),
-              [&](int a, int b) { return Regional::compareStrings(distinct[a], distinct[b]) < 0; });
-    std::vector<int> distinctRank(static_cast<size_t>(distinct.size()));
+    std::sort(byOrder.begin(), byOrder.end(), [&](int a, int b) {
+        return Regional::compareStrings(keys[a], keys[b]) < 0;
+    });
+    // Different keys that compare equal share a rank.
+    std::vector<int> distinctRank(static_cast<size_t>(keys.size()));
     int rank = -1;
     for (size_t k = 0; k < byOrder.size(); ++k) {
-        if (k == 0 || Regional::compareStrings(distinct[byOrder[k - 1]], distinct[byOrder[k]]) != 0)
+        if (k == 0 || Regional::compareStrings(keys[byOrder[k - 1]], keys[byOrder[k]]) != 0)
             ++rank;
         distinctRank[static_cast<size_t>(byOrder[k])] = rank;
     }
     std::vector<int> ranks;
-    ranks.reserve(keyToDistinct.size());
-    for (int d : keyToDistinct)
+    ranks.reserve(textToDistinct.size());
+    for (int d : textToDistinct)
         ranks.push_back(distinctRank[static_cast<size_t>(d)]);
     return ranks;
+}
+
+} // namespace
+
+std::vector<int> CollationRanks(const QStringList& keys) {
+    return ranksByKey(keys, [](const QString& key) { return key; });
 }
 
 // The exchange sort, for i < j exchanging items i and j when item j sorts before item i,
@@ -188,11 +200,7 @@ std::vector<int> NameSortOrder(const QStringList& names, bool ascending) {
 }
 
 std::vector<int> DateSortOrder(const QStringList& dates, bool ascending) {
-    QStringList keys;
-    keys.reserve(dates.size());
-    for (const QString& date : dates)
-        keys << DateSortKey(date);
-    return ExchangeSortOrder(CollationRanks(keys), ascending);
+    return ExchangeSortOrder(ranksByKey(dates, DateSortKey), ascending);
 }
 
 std::vector<int> PaymentSortOrder(const QStringList& dates) {
