@@ -1,6 +1,9 @@
 #include "ControlHelpers.h"
 
 #include <QAbstractButton>
+#include <QProgressBar>
+
+#include <algorithm>
 
 void SetChecked(QAbstractButton* button, bool checked) {
     if (button->isChecked() == checked)
@@ -13,4 +16,8 @@ void SetChecked(QAbstractButton* button, bool checked) {
     button->setChecked(checked);
     if (!checked && exclusive)
         button->setAutoExclusive(true);
+}
+
+void SetPosition(QProgressBar* gauge, int position) {
+    gauge->setValue(std::clamp(position, gauge->minimum(), gauge->maximum()));
 }

@@ -1,9 +1,6 @@
-// Clearing the form; saving and the record catalogue are placeholders until those commands
-// are built.
+// Clearing the form.
 #include "LoanFieldControls.h"
 #include "TForm1.h"
-
-void TForm1::BSaveClick(QObject* /*sender*/) {}
 
 void TForm1::BClearDataClick(QObject* sender) {
     EName->setText(QString());
@@ -23,8 +20,3 @@ void TForm1::ClearData(QObject* sender) {
     GrafikClearFull(sender);
     BSave->setEnabled(false);
 }
-void TForm1::ListMouseUp(QObject* /*sender*/, Qt::MouseButton /*button*/,
-                         Qt::KeyboardModifiers /*shift*/, int /*x*/, int /*y*/) {}
-void TForm1::ListMouseActivate(QObject* /*sender*/, Qt::MouseButton /*button*/) {}
-void TForm1::HideCredClick(QObject* /*sender*/) {}
-void TForm1::DelRecClick(QObject* /*sender*/) {}

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QEvent>
 #include <QScreen>
 
@@ -46,28 +47,23 @@ void TForm1::FormCreate(QObject* /*sender*/) {
 bool TForm1::event(QEvent* e) {
     const bool result = QMainWindow::event(e);
     // The activation sequence runs when the window first becomes active, not on later
-    // activations (closing a message box, coming back from another program).
-    if (e->type() == QEvent::WindowActivate && !m_activated) {
-        m_activated = true;
-        guarded(&m_errors, this, [this] { FormActivate(this); });
+    // activations (closing a message box, coming back from another program). Where nothing
+    // activates a shown window by itself (an X server without a window manager), the first
+    // showing starts it once the window is up; whichever comes first runs it, once.
+    if (e->type() == QEvent::WindowActivate)
+        firstActivation();
+    else if (e->type() == QEvent::Show && !m_activated && !m_activationQueued) {
+        m_activationQueued = true;
+        QMetaObject::invokeMethod(this, &TForm1::firstActivation, Qt::QueuedConnection);
     }
     return result;
 }
 
-void TForm1::FormActivate(QObject* sender) {
-    PCSpiski->setCurrentWidget(TS1);
-    PCCredaIVklada->setCurrentWidget(TSCredit);
-
-    ProgVersion = CutVersion(MyVersion(QCoreApplication::applicationFilePath()));
-
-    // The record catalogue and the payments overview are rebuilt here once the record files
-    // can be read; so is the column fitting of the lists.
-
-    EDataVydachi->setDate(QDate::currentDate());
-    ETip->setToolTip(
-        QStringList{ETip->itemText(0), ETip->itemText(1), ETip->itemText(2)}.join(u'\n'));
-    CategoryPanelGroupClose();
-    ClearData(sender);
+void TForm1::firstActivation() {
+    if (m_activated)
+        return;
+    m_activated = true;
+    guarded(&m_errors, this, [this] { FormActivate(this); });
 }
 
 void TForm1::wireEvents() {

@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -73,6 +74,11 @@ public:
     // by every reader of record files.
     Storage::RecordLayout RecordLayoutIndicator = Storage::RecordLayout::Older;
     ErrorHandler& errors() { return m_errors; }
+
+    // The working folder, which holds the record files: the process's current directory when
+    // the window is created.
+    const QString& workingFolder() const { return m_workingFolder; }
+    void setWorkingFolder(const QString& folder) { m_workingFolder = folder; }
 
     // The short program version ("1.3"), written into every saved record; set by FormActivate.
     QString ProgVersion;
@@ -162,6 +168,8 @@ public:
     void ListMouseActivate(QObject* sender, Qt::MouseButton button);
     void HideCredClick(QObject* sender);
     void DelRecClick(QObject* sender);
+    // Empties the upcoming payments completely, their header row included.
+    void ClearDataPlatejaClick(QObject* sender);
 
     // ---- Schedule export and chart (Form1Export.cpp) ----
     // Enables the items of PopGrafik when the grid holds a finished schedule.
@@ -319,6 +327,8 @@ private:
     void buildControls();
     void buildScheduleOutputs();
     void wireEvents();
+    // Runs the activation sequence unless it has run since start-up.
+    void firstActivation();
 
     // Set when the window shows its own message boxes.
     std::unique_ptr<MessageService> m_ownMessages;
@@ -327,7 +337,10 @@ private:
     ErrorHandler m_errors{[this](QObject* sender, std::exception_ptr error) {
         Error(sender, std::move(error));
     }};
+    // The folder that holds the record files; see workingFolder().
+    QString m_workingFolder = QDir::currentPath();
     bool m_activated = false;
+    bool m_activationQueued = false;
     // The DosPlat cell the user left last, which ZapolnitSummu completes; the header cell
     // (0, 0) until the user leaves a cell, and the header is never completed.
     int m_dosPlatLeftCol = 0;

@@ -298,6 +298,8 @@ private slots:
         showForm();
         const int before = form->PanelLeft->width();
         StringGrid& g = form->List->grid();
+        // The activation left the catalogue of the empty working folder: its header only.
+        g.setRowCount(2);
         g.setRow(0, {"Наименование", "Дата"});
         g.setRow(1, {QString(60, u'Ш'), "01.02.2015"});
         form->AutoSizeCol(form->List, 1);
@@ -315,6 +317,7 @@ private slots:
     void listWideningIsCapped() {
         showForm();
         StringGrid& g = form->List->grid();
+        g.setRowCount(2);
         g.setRow(1, {QString(2000, u'Ш'), "01.02.2015"});
         form->AutoSizeCol(form->List, 0);
         QCoreApplication::processEvents();
@@ -329,6 +332,7 @@ private slots:
     void narrowListKeepsPanelLeft() {
         showForm();
         const int before = form->PanelLeft->width();
+        form->List->grid().setRowCount(2);
         form->List->grid().setRow(1, {"Микроволновка", "01.02.2015"});
         form->AutoSizeCol(form->List, 0);
         form->AutoSizeCol(form->List, 1);

@@ -1,0 +1,33 @@
+#include "PaymentsTotal.h"
+
+#include "NumberText.h"
+#include "ScheduleMath.h"
+
+namespace Catalogue {
+
+long double SumAmounts(const QStringList& amounts) {
+    long double sum = 0;
+    for (const QString& amount : amounts)
+        sum += NumberText::StrToFloat(amount);
+    return sum;
+}
+
+QString GroupedTotalText(long double sum) {
+    // The amounts carry kopecks; rounding the sum keeps the binary remainders of many
+    // additions out of the text, so it always ends in exactly two decimals.
+    QString text = NumberText::FloatToFixed(Calc::Okruglit(sum), 2);
+    const bool negative = text.startsWith(u'-');
+    if (negative)
+        text.remove(0, 1);
+    const qsizetype comma = text.indexOf(u',');
+    for (qsizetype at = comma - 3; at > 0; at -= 3)
+        text.insert(at, u'\'');
+    return negative ? u'-' + text : text;
+}
+
+QString TotalCaption(long double sum) {
+    return QStringLiteral("Всего осталось оплатить: ") + GroupedTotalText(sum) +
+           QStringLiteral(" руб.");
+}
+
+} // namespace Catalogue
