@@ -1,7 +1,7 @@
 // Speed of a schedule build: 360 monthly payments with 10 early payments, insurance and an SMS
 // package paid on top of the loan. A spinner click rebuilds the schedule, which should fit in
 // one screen frame.
-#include "ControlHelpers.h"
+#include "BenchLoan.h"
 #include "QtMessageService.h"
 #include "Schedule.h"
 #include "StringGrid.h"
@@ -17,12 +17,8 @@
 
 namespace {
 
-constexpr int EarlyPaymentCount = 10;
-
-QString earlyDate(int k) {
-    // Every third year, on the 1st of a month between two payments on the 15th.
-    return QDate(2021 + 3 * k, 1 + k, 1).toString(QStringLiteral("dd.MM.yyyy"));
-}
+using BenchLoan::EarlyPaymentCount;
+using BenchLoan::fillEarlyPayments;
 
 Calc::LoanTerms terms() {
     Calc::LoanTerms t;
@@ -40,12 +36,6 @@ Calc::LoanTerms terms() {
     t.smsYesNoKred = true;
     t.smsSumm = "3600";
     return t;
-}
-
-void fillEarlyPayments(StringGrid& dosPlat) {
-    dosPlat.setRowCount(EarlyPaymentCount + 1);
-    for (int k = 0; k < EarlyPaymentCount; ++k)
-        dosPlat.setRow(k + 1, {earlyDate(k), "10000"});
 }
 
 // The computation alone: dates, early payments, amounts and totals on plain grids.
@@ -70,24 +60,8 @@ struct Window {
     Window() {
         form.show();
         QApplication::processEvents();
-        TForm1& f = form;
-        f.ECreditor->setCurrentIndex(7);
-        f.ETip->setCurrentIndex(0);
-        f.ESummCred->setText("3000000");
-        f.EProcent0->setText("12,5");
-        f.ESrok0->setText("360");
-        f.EDataVydachi->setDate(QDate(2020, 1, 15));
-        f.EDataPlateja->setDate(QDate(2020, 2, 15));
-        f.EPere->setCurrentIndex(0);
-        SetChecked(f.R_30, false);
-        SetChecked(f.R_31, false);
-        SetChecked(f.StrahYesNoKred, true);
-        f.StrahSumm->setText("30000");
-        f.StrahCol->setText("12");
-        SetChecked(f.SMSYesNoKred, true);
-        f.SMSSumm->setText("3600");
-        fillEarlyPayments(f.DosPlat->grid());
-        f.BBGrafClick(f.BBGraf);
+        BenchLoan::fill(form);
+        form.BBGrafClick(form.BBGraf);
         QApplication::processEvents();
     }
 };
