@@ -200,4 +200,6 @@ void TForm1::wireEvents() {
 
     // About.
     MailTo->setClickHook([this] { MailToClick(MailTo); });
+
+    fitColumnsOnChange();
 }

@@ -299,6 +299,8 @@ private:
     void create();
     void buildControls();
     void wireEvents();
+    // Creates the fitters that keep the columns of Grafik and DosPlat fitted to their texts.
+    void fitColumnsOnChange();
 
     // Set when the window shows its own message boxes.
     std::unique_ptr<MessageService> m_ownMessages;

@@ -385,6 +385,19 @@ QRect TStringGridView::cellRect(int col, int row) const {
     return r.translated(viewport()->mapTo(this, QPoint(0, 0)));
 }
 
+int TStringGridView::textWidth(const QString& text) {
+    m_textWidths.setFont(font());
+    return m_textWidths.width(text);
+}
+
+int TStringGridView::widestText(int col) {
+    m_textWidths.setFont(font());
+    int widest = 0;
+    for (int row = 0; row < m_grid->rowCount(); ++row)
+        widest = std::max(widest, m_textWidths.width(m_grid->cell(col, row)));
+    return widest;
+}
+
 bool TStringGridView::horizontalScrollBarShown() const {
     const QScrollBar* bar = horizontalScrollBar();
     return bar->maximum() > bar->minimum();

@@ -3,6 +3,7 @@
 #include "Guarded.h"
 #include "StringGrid.h"
 #include "TEdit.h"
+#include "TextWidths.h"
 
 #include <QMenu>
 #include <QPointer>
@@ -101,6 +102,10 @@ public:
     bool mouseToCell(int x, int y, int& col, int& row) const;
     // A cell's rectangle in this widget's coordinates (empty when it is not laid out).
     QRect cellRect(int col, int row) const;
+    // The width of a text in the grid's font, as QFontMetrics::horizontalAdvance gives it, and
+    // the widest text of a column (0 for an empty column). Texts measured once are remembered.
+    int textWidth(const QString& text);
+    int widestText(int col);
     // Whether the horizontal scroll bar is shown now.
     bool horizontalScrollBarShown() const;
 
@@ -170,6 +175,7 @@ private:
     QPointer<QMenu> m_popupMenu;
     QPointer<TEdit> m_openEditor;
     bool m_writingBack = false;
+    TextWidths m_textWidths;
 
     friend class TStringGridViewAccess;
 };
