@@ -130,7 +130,11 @@ void TForm1::DosPlatDrawCell(QObject* /*sender*/, int col, int row, const QRect&
 }
 
 // Grafik fits every column, DosPlat its two columns; both from the window's creation on.
-void TForm1::fitColumnsOnChange() {
+// Their cells are painted by the draw handlers alone: drawCell covers every cell it is given,
+// so the grids' own painting of the cells would never be seen.
+void TForm1::setUpGridPresentation() {
+    Grafik->setDefaultDrawing(false);
+    DosPlat->setDefaultDrawing(false);
     (new ColumnFitter(*this, Grafik, -1))->fitNow();
     (new ColumnFitter(*this, DosPlat, 2))->fitNow();
 }

@@ -201,5 +201,5 @@ void TForm1::wireEvents() {
     // About.
     MailTo->setClickHook([this] { MailToClick(MailTo); });
 
-    fitColumnsOnChange();
+    setUpGridPresentation();
 }

@@ -299,8 +299,8 @@ private:
     void create();
     void buildControls();
     void wireEvents();
-    // Creates the fitters that keep the columns of Grafik and DosPlat fitted to their texts.
-    void fitColumnsOnChange();
+    // Grafik and DosPlat: painted by their draw handlers, columns fitted as their texts change.
+    void setUpGridPresentation();
 
     // Set when the window shows its own message boxes.
     std::unique_ptr<MessageService> m_ownMessages;

@@ -37,7 +37,10 @@ public:
         const int col = index.column();
         const int row = m_view->bodyToGridRow(index.row());
         const bool fixed = col < m_view->grid().fixedCols();
-        if (fixed) {
+        const auto& hook = m_view->drawCellHook();
+        if (hook && !m_view->defaultDrawing()) {
+            // The hook paints the whole cell.
+        } else if (fixed) {
             painter->fillRect(option.rect, m_view->palette().button());
             painter->save();
             painter->setPen(m_view->palette().color(QPalette::ButtonText));
@@ -48,7 +51,6 @@ public:
         } else {
             QStyledItemDelegate::paint(painter, option, index);
         }
-        const auto& hook = m_view->drawCellHook();
         if (!hook)
             return;
         painter->save();
@@ -260,6 +262,11 @@ void TStringGridView::setRowSelect(bool on) {
     if (on && row() >= 0)
         selectionModel()->select(m_model->index(gridToBodyRow(row()), col()),
                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void TStringGridView::setDefaultDrawing(bool on) {
+    m_defaultDrawing = on;
+    viewport()->update();
 }
 
 void TStringGridView::setColSizing(bool on) {

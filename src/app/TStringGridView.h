@@ -83,6 +83,11 @@ public:
     void setRowSelect(bool on);
     // Whether the user may drag column borders.
     void setColSizing(bool on);
+    // Whether the view paints the body cells itself before the draw hook runs (on by default).
+    // A grid whose draw hook fills every cell it is given turns it off: the view's painting
+    // would be covered at once, and it costs as much as the hook's own.
+    bool defaultDrawing() const { return m_defaultDrawing; }
+    void setDefaultDrawing(bool on);
 
     // The current cell; -1 when the grid has no body cell.
     int col() const;
@@ -163,6 +168,7 @@ private:
     int m_gridLineWidth = 1;
     bool m_editing = false;
     bool m_rowSelect = false;
+    bool m_defaultDrawing = true;
     int m_curCol = -1;
     int m_curRow = -1;
     QVector<int> m_colWidths;
