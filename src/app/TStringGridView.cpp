@@ -58,7 +58,8 @@ public:
         painter->setPen(
             m_view->palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
         painter->setFont(m_view->font());
-        painter->setClipRect(option.rect);
+        // Not clipped to the cell: a clip inside the region being painted costs a mask of the
+        // whole viewport height for every cell.
         guarded(m_view->errorHandler(), m_view, [&] { hook(col, row, option.rect, *painter); });
         painter->restore();
     }

@@ -48,6 +48,8 @@ public:
     // Called for every painted cell, header cells included, after the default painting.
     // rect is in painter coordinates (the viewport's or the header's); the painter's pen holds
     // the text colour the view prepared for the cell (highlighted text for a selected cell).
+    // The painter is clipped to rect for header cells only: a hook keeps to rect in the body
+    // (QPainter::drawText into rect clips a text that does not fit by itself).
     using DrawCellHook =
         std::function<void(int col, int row, const QRect& rect, QPainter& painter)>;
     // A mouse button was released over the grid (header included); x, y as described above.
