@@ -197,4 +197,6 @@ void TForm1::wireEvents() {
 
     // About.
     MailTo->setClickHook([this] { MailToClick(MailTo); });
+
+    setUpGridPresentation();
 }

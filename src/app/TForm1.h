@@ -329,6 +329,8 @@ private:
     void wireEvents();
     // Runs the activation sequence unless it has run since start-up.
     void firstActivation();
+    // Grafik and DosPlat: painted by their draw handlers, columns fitted as their texts change.
+    void setUpGridPresentation();
 
     // Set when the window shows its own message boxes.
     std::unique_ptr<MessageService> m_ownMessages;
