@@ -250,9 +250,9 @@ void CatalogueWindowTest::saveListReload() {
 
     QCOMPARE(m_messages->takeMessages(), QStringList());
     QCOMPARE(folderEntries(), QStringList{"Холодильник.sdg"});
-    // 81 fixed lines, the two-by-two early payments and their marker, 7 x 14 schedule cells.
+    // 81 fixed lines, the three-by-two early payments and their marker, 7 x 14 schedule cells.
     const QByteArray saved = fileBytes(path("Холодильник.sdg"));
-    QCOMPARE(saved.count("\r\n"), 81 + 4 + 1 + 7 * 14);
+    QCOMPARE(saved.count("\r\n"), 81 + 6 + 1 + 7 * 14);
     QCOMPARE(
         Storage::DecodeLine(QString::fromLatin1(saved.split('\r').at(8).trimmed()), 8, *m_messages),
         QStringLiteral("Холодильник0008"));

@@ -103,7 +103,7 @@ private slots:
 
         QTest::mouseClick(m_form->ClearGrafik, Qt::LeftButton);
         QVERIFY(m_form->Diagramma->points().isEmpty());
-        guarded(m_form.get(), [&] {
+        guarded(&m_form->errors(), m_form.get(), [&] {
             m_form->sharedTextFile().openRead(path);
             m_form->ListLoadData(m_form->List);
         });
