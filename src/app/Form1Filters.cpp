@@ -31,22 +31,6 @@ TEdit* fieldAmong(QObject* sender, std::initializer_list<TEdit*> fields) {
     return nullptr;
 }
 
-// One spinner click on a rate field; see UDProcent0_10_0000Click.
-void spin(TForm1& form, QObject* sender, TEdit* field, long double step, UpDownDirection direction,
-          SpinnerStep::LowerBound bound) {
-    const auto dir = direction == UpDownDirection::Up ? SpinnerStep::Direction::Up
-                                                      : SpinnerStep::Direction::Down;
-    // A text that is no number fails here, before anything changed.
-    field->setText(SpinnerStep::Step(field->text(), step, dir, bound));
-    if (SpinnerStep::RebuildWanted(form.ECreditor->currentText(), form.ETip->currentText(),
-                                   form.ESummCred->text(), form.ESrok0->text(),
-                                   form.EProcent0->text()))
-        form.BBGrafClick(sender);
-}
-
-constexpr auto Rate = SpinnerStep::LowerBound::AboveStep;
-constexpr auto Deviation = SpinnerStep::LowerBound::None;
-
 } // namespace
 
 // Counts: ESrok0, ESrok1, StrahCol.
@@ -113,60 +97,46 @@ void TForm1::SMemoKeyPress(QObject* /*sender*/, QChar& key) {
     key = KeyFilters::SMemoKey(key);
 }
 
-// The rate spinners: each adds or subtracts its place value; the two rates cannot be stepped
-// to zero or below, the deviation can. When the loan's main fields are filled in, every click
-// rebuilds the schedule, so that the rates can be tuned against the lender's schedule.
-void TForm1::UDProcent0_10_0000Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcent0, 10.0L, direction, Rate);
+// The six spinners of one rate field, from the tens to the ten-thousandths. The member and
+// its objectName come from one token, so they cannot disagree.
+// clang-format off
+#define RATE_SPINNERS(prefix, field, bound)                                          \
+    {#prefix "_10_0000", &TForm1::prefix##_10_0000, &TForm1::field, 10.0L, bound},   \
+    {#prefix "_01_0000", &TForm1::prefix##_01_0000, &TForm1::field, 1.0L, bound},    \
+    {#prefix "_00_1000", &TForm1::prefix##_00_1000, &TForm1::field, 0.1L, bound},    \
+    {#prefix "_00_0100", &TForm1::prefix##_00_0100, &TForm1::field, 0.01L, bound},   \
+    {#prefix "_00_0010", &TForm1::prefix##_00_0010, &TForm1::field, 0.001L, bound},  \
+    {#prefix "_00_0001", &TForm1::prefix##_00_0001, &TForm1::field, 0.0001L, bound}
+// clang-format on
+
+std::span<const TForm1::RateSpinner> TForm1::RateSpinners() {
+    using enum SpinnerStep::LowerBound;
+    // The two rates cannot be stepped to zero or below, the deviation can.
+    static constexpr RateSpinner table[] = {
+        RATE_SPINNERS(UDProcent0, EProcent0, AboveStep),
+        RATE_SPINNERS(UDProcentRiska0, EProcentRiska0, None),
+        RATE_SPINNERS(UDProcent1, EProcent1, AboveStep),
+    };
+    return table;
 }
-void TForm1::UDProcent0_01_0000Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcent0, 1.0L, direction, Rate);
-}
-void TForm1::UDProcent0_00_1000Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcent0, 0.1L, direction, Rate);
-}
-void TForm1::UDProcent0_00_0100Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcent0, 0.01L, direction, Rate);
-}
-void TForm1::UDProcent0_00_0010Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcent0, 0.001L, direction, Rate);
-}
-void TForm1::UDProcent0_00_0001Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcent0, 0.0001L, direction, Rate);
-}
-void TForm1::UDProcentRiska0_10_0000Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcentRiska0, 10.0L, direction, Deviation);
-}
-void TForm1::UDProcentRiska0_01_0000Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcentRiska0, 1.0L, direction, Deviation);
-}
-void TForm1::UDProcentRiska0_00_1000Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcentRiska0, 0.1L, direction, Deviation);
-}
-void TForm1::UDProcentRiska0_00_0100Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcentRiska0, 0.01L, direction, Deviation);
-}
-void TForm1::UDProcentRiska0_00_0010Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcentRiska0, 0.001L, direction, Deviation);
-}
-void TForm1::UDProcentRiska0_00_0001Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcentRiska0, 0.0001L, direction, Deviation);
-}
-void TForm1::UDProcent1_10_0000Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcent1, 10.0L, direction, Rate);
-}
-void TForm1::UDProcent1_01_0000Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcent1, 1.0L, direction, Rate);
-}
-void TForm1::UDProcent1_00_1000Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcent1, 0.1L, direction, Rate);
-}
-void TForm1::UDProcent1_00_0100Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcent1, 0.01L, direction, Rate);
-}
-void TForm1::UDProcent1_00_0010Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcent1, 0.001L, direction, Rate);
-}
-void TForm1::UDProcent1_00_0001Click(QObject* sender, UpDownDirection direction) {
-    spin(*this, sender, EProcent1, 0.0001L, direction, Rate);
+
+#undef RATE_SPINNERS
+
+// Each spinner adds or subtracts its place value. When the loan's main fields are filled in,
+// every click rebuilds the schedule, so that the rates can be tuned against the lender's
+// schedule.
+void TForm1::UDProcentClick(QObject* sender, UpDownDirection direction) {
+    for (const RateSpinner& spinner : RateSpinners()) {
+        if (sender != this->*spinner.control)
+            continue;
+        const auto dir = direction == UpDownDirection::Up ? SpinnerStep::Direction::Up
+                                                          : SpinnerStep::Direction::Down;
+        TEdit* field = this->*spinner.field;
+        // A text that is no number fails here, before anything changed.
+        field->setText(SpinnerStep::Step(field->text(), spinner.step, dir, spinner.bound));
+        if (SpinnerStep::RebuildWanted(ECreditor->currentText(), ETip->currentText(),
+                                       ESummCred->text(), ESrok0->text(), EProcent0->text()))
+            BBGrafClick(sender);
+        return;
+    }
 }

@@ -273,52 +273,50 @@ void TForm1::buildControls() {
         gb->setContentsMargins(2, 2, 2, 2);
         gb->setSpacing(0);
         // A rate panel: the edit box, the 10 and 1 spinners, " . ", then the spinners of the
-        // four decimal places.
-        const auto ratePanel = [this](const char* panelName, const char* editName,
-                                      const QString& text, const QString& prefix,
+        // four decimal places (its rows of RateSpinners, in their order).
+        const auto ratePanel = [this](const char* panelName, TEdit* TForm1::*field,
+                                      const char* editName, const QString& text,
                                       const char* pointName, int hundredthsX,
-                                      TEdit*& edit) -> QWidget* {
+                                      QLabel*& point) -> QWidget* {
             auto* p = make<QWidget>(panelName, GBProcent0);
             p->setFixedHeight(21);
-            edit = make<TEdit>(editName, p);
+            TEdit* edit = make<TEdit>(editName, p);
             edit->setText(text);
             edit->setGeometry(0, 0, 90, 21);
-            struct Spinner {
-                const char* suffix;
-                int x;
-            };
-            const Spinner spinners[] = {{"10_0000", 96},  {"01_0000", 110},
-                                        {"00_1000", 134}, {"00_0100", hundredthsX},
-                                        {"00_0010", 163}, {"00_0001", 177}};
-            for (const Spinner& s : spinners) {
-                auto* ud = new TUpDown(p);
-                ud->setObjectName(prefix + QLatin1String(s.suffix));
+            this->*field = edit;
+            const int places[] = {96, 110, 134, hundredthsX, 163, 177};
+            int place = 0;
+            for (const RateSpinner& s : RateSpinners()) {
+                if (s.field != field)
+                    continue;
+                auto* ud = make<TUpDown>(s.name, p);
                 ud->setRange(-1000, 1000);
-                ud->move(s.x, 0);
+                ud->move(places[place++], 0);
+                this->*s.control = ud;
             }
-            auto* point = make<QLabel>(pointName, p, QStringLiteral(" . "));
+            point = make<QLabel>(pointName, p, QStringLiteral(" . "));
             point->setAlignment(Qt::AlignCenter);
             point->setGeometry(125, 0, 12, 21);
             return p;
         };
         LProcent0 = make<QLabel>("LProcent0", GBProcent0, QStringLiteral("Процентная ставка"));
-        PProcent0 = ratePanel("PProcent0", "EProcent0", QStringLiteral("0.00"),
-                              QStringLiteral("UDProcent0_"), "LProcent0_00_0000", 148, EProcent0);
+        PProcent0 = ratePanel("PProcent0", &TForm1::EProcent0, "EProcent0", QStringLiteral("0.00"),
+                              "LProcent0_00_0000", 148, LProcent0_00_0000);
         LSrok0 =
             make<QLabel>("LSrok0", GBProcent0, QStringLiteral("Срок кредита (кол-во платежей)"));
         ESrok0 = make<TEdit>("ESrok0", GBProcent0);
         LProcentRiska0 = make<QLabel>("LProcentRiska0", GBProcent0,
                                       QStringLiteral("Отклонение от формулы расчёта"));
-        PProcentRiska0 = ratePanel("PProcentRiska0", "EProcentRiska0", QStringLiteral("0"),
-                                   QStringLiteral("UDProcentRiska0_"), "LProcentRiska0_00_0000",
-                                   149, EProcentRiska0);
+        PProcentRiska0 =
+            ratePanel("PProcentRiska0", &TForm1::EProcentRiska0, "EProcentRiska0",
+                      QStringLiteral("0"), "LProcentRiska0_00_0000", 149, LProcentRiska0_00_0000);
         LDataPlateja =
             make<QLabel>("LDataPlateja", GBProcent0, QStringLiteral("Дата первого платежа"));
         EDataPlateja = datePicker("EDataPlateja", GBProcent0);
         LProcent1 = make<QLabel>("LProcent1", GBProcent0,
                                  QStringLiteral("Вторая процентная ставка (если есть)"));
-        PProcent1 = ratePanel("PProcent1", "EProcent1", QString(), QStringLiteral("UDProcent1_"),
-                              "LProcent1_00_0000", 148, EProcent1);
+        PProcent1 = ratePanel("PProcent1", &TForm1::EProcent1, "EProcent1", QString(),
+                              "LProcent1_00_0000", 148, LProcent1_00_0000);
         LSrok1 = make<QLabel>("LSrok1", GBProcent0, QStringLiteral("С какого месяца действует"));
         ESrok1 = make<TEdit>("ESrok1", GBProcent0);
         for (QWidget* w : std::initializer_list<QWidget*>{
@@ -333,31 +331,6 @@ void TForm1::buildControls() {
         const QRegularExpression digits(QStringLiteral("[0-9]*"));
         ESrok0->setValidator(new QRegularExpressionValidator(digits, ESrok0));
         ESrok1->setValidator(new QRegularExpressionValidator(digits, ESrok1));
-
-        const auto ud = [this](const char* name) {
-            return findChild<TUpDown*>(QLatin1String(name));
-        };
-        UDProcent0_10_0000 = ud("UDProcent0_10_0000");
-        UDProcent0_01_0000 = ud("UDProcent0_01_0000");
-        UDProcent0_00_1000 = ud("UDProcent0_00_1000");
-        UDProcent0_00_0100 = ud("UDProcent0_00_0100");
-        UDProcent0_00_0010 = ud("UDProcent0_00_0010");
-        UDProcent0_00_0001 = ud("UDProcent0_00_0001");
-        UDProcentRiska0_10_0000 = ud("UDProcentRiska0_10_0000");
-        UDProcentRiska0_01_0000 = ud("UDProcentRiska0_01_0000");
-        UDProcentRiska0_00_1000 = ud("UDProcentRiska0_00_1000");
-        UDProcentRiska0_00_0100 = ud("UDProcentRiska0_00_0100");
-        UDProcentRiska0_00_0010 = ud("UDProcentRiska0_00_0010");
-        UDProcentRiska0_00_0001 = ud("UDProcentRiska0_00_0001");
-        UDProcent1_10_0000 = ud("UDProcent1_10_0000");
-        UDProcent1_01_0000 = ud("UDProcent1_01_0000");
-        UDProcent1_00_1000 = ud("UDProcent1_00_1000");
-        UDProcent1_00_0100 = ud("UDProcent1_00_0100");
-        UDProcent1_00_0010 = ud("UDProcent1_00_0010");
-        UDProcent1_00_0001 = ud("UDProcent1_00_0001");
-        LProcent0_00_0000 = findChild<QLabel*>(QStringLiteral("LProcent0_00_0000"));
-        LProcentRiska0_00_0000 = findChild<QLabel*>(QStringLiteral("LProcentRiska0_00_0000"));
-        LProcent1_00_0000 = findChild<QLabel*>(QStringLiteral("LProcent1_00_0000"));
     }
 
     // "Переодичность".

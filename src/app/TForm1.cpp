@@ -147,24 +147,8 @@ void TForm1::wireEvents() {
     onKey(ESrok1, &TForm1::SrokKeyPress);
     onKey(SMemo, &TForm1::SMemoKeyPress);
 
-    onSpin(UDProcent0_10_0000, &TForm1::UDProcent0_10_0000Click);
-    onSpin(UDProcent0_01_0000, &TForm1::UDProcent0_01_0000Click);
-    onSpin(UDProcent0_00_1000, &TForm1::UDProcent0_00_1000Click);
-    onSpin(UDProcent0_00_0100, &TForm1::UDProcent0_00_0100Click);
-    onSpin(UDProcent0_00_0010, &TForm1::UDProcent0_00_0010Click);
-    onSpin(UDProcent0_00_0001, &TForm1::UDProcent0_00_0001Click);
-    onSpin(UDProcentRiska0_10_0000, &TForm1::UDProcentRiska0_10_0000Click);
-    onSpin(UDProcentRiska0_01_0000, &TForm1::UDProcentRiska0_01_0000Click);
-    onSpin(UDProcentRiska0_00_1000, &TForm1::UDProcentRiska0_00_1000Click);
-    onSpin(UDProcentRiska0_00_0100, &TForm1::UDProcentRiska0_00_0100Click);
-    onSpin(UDProcentRiska0_00_0010, &TForm1::UDProcentRiska0_00_0010Click);
-    onSpin(UDProcentRiska0_00_0001, &TForm1::UDProcentRiska0_00_0001Click);
-    onSpin(UDProcent1_10_0000, &TForm1::UDProcent1_10_0000Click);
-    onSpin(UDProcent1_01_0000, &TForm1::UDProcent1_01_0000Click);
-    onSpin(UDProcent1_00_1000, &TForm1::UDProcent1_00_1000Click);
-    onSpin(UDProcent1_00_0100, &TForm1::UDProcent1_00_0100Click);
-    onSpin(UDProcent1_00_0010, &TForm1::UDProcent1_00_0010Click);
-    onSpin(UDProcent1_00_0001, &TForm1::UDProcent1_00_0001Click);
+    for (const RateSpinner& spinner : RateSpinners())
+        onSpin(this->*spinner.control, &TForm1::UDProcentClick);
 
     // Periodicity.
     onToggle(CSubb, &TForm1::CSubbClick);

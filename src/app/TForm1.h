@@ -5,6 +5,7 @@
 #include "MessageService.h"
 #include "RecordFormat.h"
 #include "SharedTextFile.h"
+#include "SpinnerStep.h"
 #include "TCategoryPanel.h"
 #include "TEdit.h"
 #include "TLinkLabel.h"
@@ -29,6 +30,7 @@
 
 #include <exception>
 #include <memory>
+#include <span>
 
 class QPainter;
 class ScheduleChart;
@@ -123,24 +125,18 @@ public:
     void EProcentRiska0KeyPress(QObject* sender, QChar& key);
     void SummKeyPress(QObject* sender, QChar& key);
     void SMemoKeyPress(QObject* sender, QChar& key);
-    void UDProcent0_10_0000Click(QObject* sender, UpDownDirection direction);
-    void UDProcent0_01_0000Click(QObject* sender, UpDownDirection direction);
-    void UDProcent0_00_1000Click(QObject* sender, UpDownDirection direction);
-    void UDProcent0_00_0100Click(QObject* sender, UpDownDirection direction);
-    void UDProcent0_00_0010Click(QObject* sender, UpDownDirection direction);
-    void UDProcent0_00_0001Click(QObject* sender, UpDownDirection direction);
-    void UDProcentRiska0_10_0000Click(QObject* sender, UpDownDirection direction);
-    void UDProcentRiska0_01_0000Click(QObject* sender, UpDownDirection direction);
-    void UDProcentRiska0_00_1000Click(QObject* sender, UpDownDirection direction);
-    void UDProcentRiska0_00_0100Click(QObject* sender, UpDownDirection direction);
-    void UDProcentRiska0_00_0010Click(QObject* sender, UpDownDirection direction);
-    void UDProcentRiska0_00_0001Click(QObject* sender, UpDownDirection direction);
-    void UDProcent1_10_0000Click(QObject* sender, UpDownDirection direction);
-    void UDProcent1_01_0000Click(QObject* sender, UpDownDirection direction);
-    void UDProcent1_00_1000Click(QObject* sender, UpDownDirection direction);
-    void UDProcent1_00_0100Click(QObject* sender, UpDownDirection direction);
-    void UDProcent1_00_0010Click(QObject* sender, UpDownDirection direction);
-    void UDProcent1_00_0001Click(QObject* sender, UpDownDirection direction);
+    // The rate spinners, one for each decimal place of the three rate fields, are built,
+    // wired and handled from this one table.
+    struct RateSpinner {
+        const char* name; // the member's name, and the control's objectName
+        TUpDown* TForm1::*control;
+        TEdit* TForm1::*field; // the rate field it steps
+        long double step;      // its place value
+        SpinnerStep::LowerBound bound;
+    };
+    static std::span<const RateSpinner> RateSpinners();
+    // A click on any rate spinner: steps its field by its place value.
+    void UDProcentClick(QObject* sender, UpDownDirection direction);
 
     // ---- Grid presentation and status line (Form1Presentation.cpp) ----
     void GrafikDrawCell(QObject* sender, int col, int row, const QRect& rect, QPainter& painter);

@@ -281,6 +281,14 @@ void WindowTest::everyNamedMemberIsTheNamedControl() {
         QVERIFY2(member, name);
         QCOMPARE(member->objectName(), QString::fromLatin1(name));
     }
+    QCOMPARE(TForm1::RateSpinners().size(), std::size_t{18});
+    for (const TForm1::RateSpinner& spinner : TForm1::RateSpinners()) {
+        TUpDown* control = m_form.get()->*spinner.control;
+        QVERIFY2(control, spinner.name);
+        QCOMPARE(control->objectName(), QString::fromLatin1(spinner.name));
+        // A spinner sits beside the field it steps.
+        QCOMPARE(control->parentWidget(), (m_form.get()->*spinner.field)->parentWidget());
+    }
 }
 
 void WindowTest::spinners_data() {
