@@ -1,25 +1,24 @@
 // Speed of a schedule build: 360 monthly payments with 10 early payments, insurance and an SMS
 // package paid on top of the loan. A spinner click rebuilds the schedule, which should fit in
 // one screen frame.
-#include "ControlHelpers.h"
+#include "BenchLoan.h"
 #include "QtMessageService.h"
 #include "Schedule.h"
 #include "StringGrid.h"
 #include "TForm1.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 namespace {
 
-constexpr int EarlyPaymentCount = 10;
-
-QString earlyDate(int k) {
-    // Every third year, on the 1st of a month between two payments on the 15th.
-    return QDate(2021 + 3 * k, 1 + k, 1).toString(QStringLiteral("dd.MM.yyyy"));
-}
+using BenchLoan::EarlyPaymentCount;
+using BenchLoan::fillEarlyPayments;
 
 Calc::LoanTerms terms() {
     Calc::LoanTerms t;
@@ -37,12 +36,6 @@ Calc::LoanTerms terms() {
     t.smsYesNoKred = true;
     t.smsSumm = "3600";
     return t;
-}
-
-void fillEarlyPayments(StringGrid& dosPlat) {
-    dosPlat.setRowCount(EarlyPaymentCount + 1);
-    for (int k = 0; k < EarlyPaymentCount; ++k)
-        dosPlat.setRow(k + 1, {earlyDate(k), "10000"});
 }
 
 // The computation alone: dates, early payments, amounts and totals on plain grids.
@@ -67,24 +60,8 @@ struct Window {
     Window() {
         form.show();
         QApplication::processEvents();
-        TForm1& f = form;
-        f.ECreditor->setCurrentIndex(7);
-        f.ETip->setCurrentIndex(0);
-        f.ESummCred->setText("3000000");
-        f.EProcent0->setText("12,5");
-        f.ESrok0->setText("360");
-        f.EDataVydachi->setDate(QDate(2020, 1, 15));
-        f.EDataPlateja->setDate(QDate(2020, 2, 15));
-        f.EPere->setCurrentIndex(0);
-        SetChecked(f.R_30, false);
-        SetChecked(f.R_31, false);
-        SetChecked(f.StrahYesNoKred, true);
-        f.StrahSumm->setText("30000");
-        f.StrahCol->setText("12");
-        SetChecked(f.SMSYesNoKred, true);
-        f.SMSSumm->setText("3600");
-        fillEarlyPayments(f.DosPlat->grid());
-        f.BBGrafClick(f.BBGraf);
+        BenchLoan::fill(form);
+        form.BBGrafClick(form.BBGraf);
         QApplication::processEvents();
     }
 };
@@ -111,12 +88,101 @@ void BM_BuildCommandAndPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildCommandAndPaint)->Unit(benchmark::kMicrosecond);
 
+// One click as the user makes it, measured from outside: the click comes in, the schedule is
+// rebuilt, the columns are fitted and the window is painted again before the next click.
+// Every iteration must repaint the schedule, so its painting is counted.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// The widest text of each column plus the margin of 5, measured as the window measures it.
+bool columnsFitted(TStringGridView* grid) {
+    const QFontMetrics metrics(grid->font());
+    for (int c = 0; c < grid->grid().colCount(); ++c) {
+        int widest = 0;
+        for (int r = 0; r < grid->grid().rowCount(); ++r)
+            widest = std::max(widest, metrics.horizontalAdvance(grid->grid().cell(c, r)));
+        if (grid->colWidth(c) != widest + 5)
+            return false;
+    }
+    return true;
+}
+
+// Each build changes the amounts as a run of spinner clicks does: the rate moves up by 0,0001
+// at a time, so no amount text repeats that of an earlier build.
+QString nextRate(int k) {
+    return QString::number(12.5 + 0.0001 * k, 'f', 4).replace(u'.', u',');
+}
+
+// Clicks the build button and lets the window fit and paint, as the event loop would before
+// the user's next action.
+[[gnu::noinline]] void clickAndSettle(Window& w) {
+    w.form.BBGraf->click();
+    QApplication::processEvents();
+    QApplication::processEvents();
+}
+
+void BM_ClickFittedAndPainted(benchmark::State& state) {
+    Window w;
+    PaintCounter counter;
+    w.form.Grafik->viewport()->installEventFilter(&counter);
+    int k = 0;
+    for (auto _ : state) {
+        w.form.EProcent0->setText(nextRate(k++));
+        clickAndSettle(w);
+    }
+    if (counter.paints < static_cast<int>(state.iterations()))
+        state.SkipWithError("the schedule was not repainted after every click");
+    if (!columnsFitted(w.form.Grafik))
+        state.SkipWithError("the schedule columns are not fitted");
+}
+BENCHMARK(BM_ClickFittedAndPainted)->Unit(benchmark::kMicrosecond);
+
+// The computation once, for counting its instructions.
+[[gnu::noinline]] void computeOnce(const Calc::LoanTerms& t, StringGrid& grafik,
+                                   const StringGrid& dosPlat) {
+    benchmark::DoNotOptimize(Calc::BuildSchedule(t, grafik, dosPlat));
+}
+
+// "--count N": a fixed number of clicks and of computations, without timing, for an
+// instruction counter (bench/callgrind.sh) that collects inside clickAndSettle and computeOnce.
+int countedRuns(int count) {
+    {
+        Window w;
+        w.form.EProcent0->setText(nextRate(1000));
+        w.form.BBGraf->click(); // warm-up, not counted
+        QApplication::processEvents();
+        for (int k = 0; k < count; ++k) {
+            w.form.EProcent0->setText(nextRate(k));
+            clickAndSettle(w);
+        }
+    }
+    const Calc::LoanTerms t = terms();
+    StringGrid grafik(7, 2);
+    StringGrid dosPlat(2, 2);
+    fillEarlyPayments(dosPlat);
+    Calc::BuildSchedule(t, grafik, dosPlat); // warm-up, not counted
+    for (int k = 0; k < count; ++k)
+        computeOnce(t, grafik, dosPlat);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--count") == 0)
+        return countedRuns(QByteArray(argv[2]).toInt());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

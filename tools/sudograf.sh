@@ -12,7 +12,7 @@ MODE=${1:-run}
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 PACKAGES="g++ cmake make qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation \
-libbenchmark-dev xvfb xauth"
+libbenchmark-dev xvfb xauth poppler-utils"
 
 install_missing() {
     missing=""

@@ -24,7 +24,7 @@ constexpr int FitMargin = 5;
 // Keeps the columns of one grid fitted to their texts. It follows the grid's changes and fits
 // once per batch of changes, before the grid is painted again (the queued fit runs ahead of
 // the low-priority repaint), so the user always sees the fitted widths without every painted
-// cell measuring the whole grid.
+// cell measuring the whole grid. A change of the grid's font or its first showing fits too.
 class ColumnFitter : public QObject {
 public:
     ColumnFitter(TForm1& form, TStringGridView* grid, int columns)
@@ -35,16 +35,7 @@ public:
         setObjectName(QStringLiteral("ColumnFitter"));
         connect(&grid->grid(), &StringGrid::cellChanged, this, [this] { schedule(); });
         connect(&grid->grid(), &StringGrid::reset, this, [this] { schedule(); });
-    }
-
-    // The fitter of a grid, created on first use.
-    static ColumnFitter& of(TForm1& form, TStringGridView* grid, int columns) {
-        for (QObject* child : grid->children())
-            if (auto* fitter = dynamic_cast<ColumnFitter*>(child))
-                return *fitter;
-        auto* fitter = new ColumnFitter(form, grid, columns);
-        fitter->fitNow();
-        return *fitter;
+        grid->installEventFilter(this);
     }
 
     void fitNow() {
@@ -53,6 +44,13 @@ public:
         const int last = m_columns < 0 ? m_grid->grid().colCount() : m_columns;
         for (int c = 0; c < last && c < m_grid->grid().colCount(); ++c)
             m_form.AutoSizeCol(m_grid, c);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::Show)
+            schedule();
+        return QObject::eventFilter(watched, event);
     }
 
 private:
@@ -119,25 +117,30 @@ void widenPanelLeft(TForm1& form) {
 
 } // namespace
 
+// The columns of both grids are fitted whenever their texts change (see ColumnFitter), which
+// gives the widths that fitting at every painted cell would give.
 void TForm1::GrafikDrawCell(QObject* /*sender*/, int col, int row, const QRect& rect,
                             QPainter& painter) {
     drawCell(Grafik, col, row, rect, painter);
-    ColumnFitter::of(*this, Grafik, -1);
 }
 
 void TForm1::DosPlatDrawCell(QObject* /*sender*/, int col, int row, const QRect& rect,
                              QPainter& painter) {
     drawCell(DosPlat, col, row, rect, painter);
-    ColumnFitter::of(*this, DosPlat, -1);
+}
+
+// Grafik fits every column, DosPlat all of its columns; both from the window's creation on.
+// Their cells are painted by the draw handlers alone: drawCell covers every cell it is given,
+// so the grids' own painting of the cells would never be seen.
+void TForm1::setUpGridPresentation() {
+    Grafik->setDefaultDrawing(false);
+    DosPlat->setDefaultDrawing(false);
+    (new ColumnFitter(*this, Grafik, -1))->fitNow();
+    (new ColumnFitter(*this, DosPlat, -1))->fitNow();
 }
 
 void TForm1::AutoSizeCol(TStringGridView* grid, int column) {
-    const StringGrid& cells = grid->grid();
-    const QFontMetrics metrics(grid->font());
-    int widest = 0;
-    for (int row = 0; row < cells.rowCount(); ++row)
-        widest = std::max(widest, metrics.horizontalAdvance(cells.cell(column, row)));
-    grid->setColWidth(column, widest + FitMargin);
+    grid->setColWidth(column, grid->widestText(column) + FitMargin);
     if (grid == List)
         widenPanelLeft(*this);
 }

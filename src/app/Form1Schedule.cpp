@@ -65,6 +65,11 @@ void TForm1::BBGrafClick(QObject* sender) {
     }
     if (ESrok0->text().isEmpty())
         return missing(NotFilled + LSrok0->text(), CategoryPanel1, ESrok0);
+    // One zero too many would build a schedule that fills the memory.
+    if (Calc::PaymentCountAboveLimit(ESrok0->text()))
+        return missing(QStringLiteral("Срок кредита не может превышать %1 платежей")
+                           .arg(Calc::MaxPaymentCount),
+                       CategoryPanel1, ESrok0);
     // A first payment on the issue day is taken for a date not filled in; an earlier date
     // passes.
     if (EDataVydachi->date() == EDataPlateja->date())

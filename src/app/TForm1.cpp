@@ -30,6 +30,7 @@ TForm1::~TForm1() {
 void TForm1::create() {
     setObjectName(QStringLiteral("Form1"));
     buildControls();
+    buildScheduleOutputs();
     // The early-payments table shows its column titles from the start.
     Calc::DosPlatClear(DosPlat->grid());
     wireEvents();
@@ -180,4 +181,6 @@ void TForm1::wireEvents() {
 
     // About.
     MailTo->setClickHook([this] { MailToClick(MailTo); });
+
+    setUpGridPresentation();
 }

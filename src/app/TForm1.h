@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExportDialogs.h"
 #include "Guarded.h"
 #include "MessageService.h"
 #include "RecordFormat.h"
@@ -32,6 +33,7 @@
 #include <span>
 
 class QPainter;
+class ScheduleChart;
 
 // The program's one window. Its named controls hold all loan data: every handler reads and
 // writes the loan through them and converts texts to numbers at each use.
@@ -165,6 +167,16 @@ public:
     // Empties the upcoming payments completely, their header row included.
     void ClearDataPlatejaClick(QObject* sender);
 
+    // ---- Schedule export and chart (Form1Export.cpp) ----
+    // Enables the items of PopGrafik when the grid holds a finished schedule.
+    void PopGrafikPopup(QObject* sender);
+    void KopirovatClick(QObject* sender);
+    void SohranitCSVClick(QObject* sender);
+    void PechatClick(QObject* sender);
+    void SohranitPDFClick(QObject* sender);
+    // The file and print dialogs of the export commands; tests replace them.
+    ExportDialogs exportDialogs;
+
     // ---- Controls ----
     QWidget* PanelLeft = nullptr;
     QWidget* PanelLeftRight = nullptr;
@@ -178,6 +190,11 @@ public:
     TStringGridView* Grafik = nullptr;
     QPushButton* ClearGrafik = nullptr;
     QPushButton* BBGraf = nullptr;
+    QMenu* PopGrafik = nullptr; // popup menu of Grafik
+    QAction* Kopirovat = nullptr;
+    QAction* SohranitCSV = nullptr;
+    QAction* Pechat = nullptr;
+    QAction* SohranitPDF = nullptr;
 
     // Lists.
     QTabWidget* PCSpiski = nullptr;
@@ -189,6 +206,8 @@ public:
     QLabel* LOplatit = nullptr;
     QWidget* TS3 = nullptr;
     QLabel* Label1 = nullptr;
+    QWidget* TSDiagramma = nullptr;
+    ScheduleChart* Diagramma = nullptr;
 
     // Record editor.
     QLabel* LName = nullptr;
@@ -302,9 +321,12 @@ protected:
 private:
     void create();
     void buildControls();
+    void buildScheduleOutputs();
     void wireEvents();
     // Runs the activation sequence unless it has run since start-up.
     void firstActivation();
+    // Grafik and DosPlat: painted by their draw handlers, columns fitted as their texts change.
+    void setUpGridPresentation();
 
     // Set when the window shows its own message boxes.
     std::unique_ptr<MessageService> m_ownMessages;

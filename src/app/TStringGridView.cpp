@@ -41,7 +41,10 @@ public:
         const int col = index.column();
         const int row = m_view->bodyToGridRow(index.row());
         const bool fixed = col < m_view->grid().fixedCols();
-        if (fixed) {
+        const auto& hook = m_view->drawCellHook();
+        if (hook && !m_view->defaultDrawing()) {
+            // The hook paints the whole cell.
+        } else if (fixed) {
             painter->fillRect(option.rect, m_view->palette().button());
             painter->save();
             painter->setPen(m_view->palette().color(QPalette::ButtonText));
@@ -52,7 +55,6 @@ public:
         } else {
             QStyledItemDelegate::paint(painter, option, index);
         }
-        const auto& hook = m_view->drawCellHook();
         if (!hook)
             return;
         painter->save();
@@ -60,7 +62,8 @@ public:
         painter->setPen(
             m_view->palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
         painter->setFont(m_view->font());
-        painter->setClipRect(option.rect);
+        // Not clipped to the cell: a clip inside the region being painted costs a mask of the
+        // whole viewport height for every cell.
         guarded(m_view->errorHandler(), m_view, [&] { hook(col, row, option.rect, *painter); });
         painter->restore();
     }
@@ -307,6 +310,11 @@ void TStringGridView::setRowSelect(bool on) {
                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
+void TStringGridView::setDefaultDrawing(bool on) {
+    m_defaultDrawing = on;
+    viewport()->update();
+}
+
 void TStringGridView::setColSizing(bool on) {
     horizontalHeader()->setSectionResizeMode(on ? QHeaderView::Interactive : QHeaderView::Fixed);
 }
@@ -428,6 +436,19 @@ QRect TStringGridView::cellRect(int col, int row) const {
     if (r.isEmpty())
         return {};
     return r.translated(viewport()->mapTo(this, QPoint(0, 0)));
+}
+
+int TStringGridView::textWidth(const QString& text) {
+    m_textWidths.setFont(font());
+    return m_textWidths.width(text);
+}
+
+int TStringGridView::widestText(int col) {
+    m_textWidths.setFont(font());
+    int widest = 0;
+    for (int row = 0; row < m_grid->rowCount(); ++row)
+        widest = std::max(widest, m_textWidths.width(m_grid->cell(col, row)));
+    return widest;
 }
 
 bool TStringGridView::horizontalScrollBarShown() const {

@@ -3,6 +3,7 @@
 #include "Guarded.h"
 #include "StringGrid.h"
 #include "TEdit.h"
+#include "TextWidths.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -48,6 +49,8 @@ public:
     // Called for every painted cell, header cells included, after the default painting.
     // rect is in painter coordinates (the viewport's or the header's); the painter's pen holds
     // the text colour the view prepared for the cell (highlighted text for a selected cell).
+    // The painter is clipped to rect for header cells only: a hook keeps to rect in the body
+    // (QPainter::drawText into rect clips a text that does not fit by itself).
     using DrawCellHook =
         std::function<void(int col, int row, const QRect& rect, QPainter& painter)>;
     // A mouse button was released over the grid (header included); x, y as described above.
@@ -83,6 +86,11 @@ public:
     void setRowSelect(bool on);
     // Whether the user may drag column borders.
     void setColSizing(bool on);
+    // Whether the view paints the body cells itself before the draw hook runs (on by default).
+    // A grid whose draw hook fills every cell it is given turns it off: the view's painting
+    // would be covered at once, and it costs as much as the hook's own.
+    bool defaultDrawing() const { return m_defaultDrawing; }
+    void setDefaultDrawing(bool on);
 
     // The current cell; -1 when the grid has no body cell.
     int col() const;
@@ -102,6 +110,10 @@ public:
     bool mouseToCell(int x, int y, int& col, int& row) const;
     // A cell's rectangle in this widget's coordinates (empty when it is not laid out).
     QRect cellRect(int col, int row) const;
+    // The width of a text in the grid's font, as QFontMetrics::horizontalAdvance gives it, and
+    // the widest text of a column (0 for an empty column). Texts measured once are remembered.
+    int textWidth(const QString& text);
+    int widestText(int col);
     // Whether the horizontal scroll bar is shown now.
     bool horizontalScrollBarShown() const;
 
@@ -169,6 +181,7 @@ private:
     int m_gridLineWidth = 1;
     bool m_editing = false;
     bool m_rowSelect = false;
+    bool m_defaultDrawing = true;
     int m_curCol = -1;
     int m_curRow = -1;
     QVector<int> m_colWidths;
@@ -182,6 +195,7 @@ private:
     QHash<int, QStringList> m_pickLists;
     QPointer<QWidget> m_openEditor;
     bool m_writingBack = false;
+    TextWidths m_textWidths;
 
     friend class TStringGridViewAccess;
 };

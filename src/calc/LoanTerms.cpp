@@ -3,9 +3,22 @@
 #include "Exceptions.h"
 #include "NumberText.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace Calc {
+
+bool PaymentCountAboveLimit(const QString& srok0) {
+    if (srok0.isEmpty())
+        return false;
+    long long value = 0;
+    for (QChar c : srok0) {
+        if (c < u'0' || c > u'9')
+            return false;
+        value = std::min(value * 10 + (c.unicode() - u'0'), MaxPaymentCount + 1LL);
+    }
+    return value > MaxPaymentCount;
+}
 
 int PaymentCount(const LoanTerms& terms) {
     const int n = NumberText::StrToInt(terms.srok0);

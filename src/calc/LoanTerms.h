@@ -39,6 +39,14 @@ struct LoanTerms {
 
 namespace Calc {
 
+// The longest schedule a build makes: 83 years of monthly payments. A record file holds no
+// longer schedule, and a longer one would only exhaust the memory.
+constexpr int MaxPaymentCount = 1000;
+
+// Whether the text of ESrok0 is a whole number (digits only, leading zeros allowed) above
+// MaxPaymentCount, however many digits it has. Other texts are left to PaymentCount.
+bool PaymentCountAboveLimit(const QString& srok0);
+
 // The number of payments n of ESrok0. A text that is not a whole number, a negative count or
 // one too large to number the rows of a grid raises EConvertError.
 int PaymentCount(const LoanTerms& terms);

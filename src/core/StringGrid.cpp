@@ -4,6 +4,19 @@
 
 #include <utility>
 
+namespace {
+
+// A grid cut down to a small part of its size gives the memory of the rest back, so that one
+// large grid does not hold its memory for the rest of the session. Small changes keep the
+// room, so a grid that grows and shrinks by a few rows does not move its cells each time.
+template <class Vector> void releaseSpareRoom(Vector& cells) {
+    constexpr size_t KeptRoom = 64;
+    if (cells.capacity() > KeptRoom && cells.capacity() / 2 > cells.size())
+        cells.shrink_to_fit();
+}
+
+} // namespace
+
 StringGrid::StringGrid(int colCount, int rowCount, QObject* parent)
     : QObject(parent)
     , m_colCount(std::max(colCount, 0))
@@ -17,6 +30,7 @@ void StringGrid::setColCount(int count) {
         return;
     m_columns.resize(static_cast<size_t>(count),
                      std::vector<QString>(static_cast<size_t>(m_rowCount)));
+    releaseSpareRoom(m_columns);
     m_colCount = count;
     structureChanged();
 }
@@ -25,8 +39,10 @@ void StringGrid::setRowCount(int count) {
     count = std::max(count, 0);
     if (count == m_rowCount)
         return;
-    for (std::vector<QString>& column : m_columns)
+    for (std::vector<QString>& column : m_columns) {
         column.resize(static_cast<size_t>(count));
+        releaseSpareRoom(column);
+    }
     m_rowCount = count;
     structureChanged();
 }
@@ -120,8 +136,10 @@ void StringGrid::permuteRows(int first, const std::vector<int>& order) {
 void StringGrid::deleteRow(int r) {
     if (r < 0 || r >= m_rowCount)
         throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));
-    for (std::vector<QString>& column : m_columns)
+    for (std::vector<QString>& column : m_columns) {
         column.erase(column.begin() + r);
+        releaseSpareRoom(column);
+    }
     --m_rowCount;
     structureChanged();
 }

@@ -83,7 +83,7 @@ QString decode(const Unit* coded, qsizetype size, int expectedKey, DecodeCheck& 
         if (e == NoCode || e == Skip) {
             if (e == Skip)
                 continue;
-            // Step 2 sums from the second character on: a character there that is no digit
+            // The check sums from the second character on: a character there that is no digit
             // cannot be converted.
             if (total > 0)
                 notAnInteger(QString(QChar(static_cast<char16_t>(unit))));

@@ -278,6 +278,30 @@ private slots:
         QCOMPARE(shownWidths(form->Grafik, 7), QList<int>(7, 5));
     }
 
+    // The schedule and early-payment grids are painted by their draw handlers alone; the
+    // grids' own painting beneath would make no pixel different, a selection and the current
+    // cell included.
+    void gridsLookTheSameWithoutTheirOwnPainting() {
+        showForm();
+        fillWorkedExampleLoan(*form);
+        form->BBGraf->click();
+        form->DosPlat->grid().setRow(1, {"01.04.2020", "20000"});
+        QCoreApplication::processEvents();
+        form->Grafik->setFocus();
+        form->Grafik->setCurrentCell(3, 2);
+        form->Grafik->setSelection({2, 2, 4, 5});
+        form->DosPlat->setCurrentCell(1, 1);
+        for (TStringGridView* grid : {form->Grafik, form->DosPlat}) {
+            QVERIFY(!grid->defaultDrawing());
+            const QImage alone = grid->grab().toImage();
+            grid->setDefaultDrawing(true);
+            const QImage overPainted = grid->grab().toImage();
+            grid->setDefaultDrawing(false);
+            QVERIFY(!alone.isNull());
+            QCOMPARE(alone, overPainted);
+        }
+    }
+
     // Early payments fit their three columns the same way.
     void dosPlatFollowsItsTexts() {
         showForm();

@@ -20,6 +20,8 @@ private slots:
 
     void missingFieldStopsTheBuild_data();
     void missingFieldStopsTheBuild();
+    void termAboveTheLimitIsRefused_data();
+    void termAboveTheLimitIsRefused();
     void emptyRatesAreNormalisedBeforeThePeriodicityChecks();
     void workedExampleThroughTheButton();
     void insuranceAndSmsNormalisations_data();
@@ -155,6 +157,62 @@ void ScheduleWindowTest::missingFieldStopsTheBuild() {
     QVERIFY(!f.BSave->isEnabled());
     if (field == "EProcent0")
         QCOMPARE(f.EProcent0->text(), QStringLiteral("0,00"));
+}
+
+// A term of more than 1000 payments is refused like a missing field, before anything is
+// computed; 1000 itself builds. A field missing further up is named first.
+void ScheduleWindowTest::termAboveTheLimitIsRefused_data() {
+    QTest::addColumn<QString>("term");
+    QTest::addColumn<bool>("amountMissing");
+    QTest::addColumn<QString>("message");
+    const QString tooLong = QStringLiteral("Срок кредита не может превышать 1000 платежей");
+    QTest::newRow("1001") << "1001" << false << tooLong;
+    QTest::newRow("one zero too many") << "10000000" << false << tooLong;
+    QTest::newRow("more digits than any integer") << "100000000000000000000000" << false << tooLong;
+    QTest::newRow("leading zeros") << "0001001" << false << tooLong;
+    QTest::newRow("1000 builds") << "1000" << false << QString();
+    QTest::newRow("1000 with leading zeros builds") << "001000" << false << QString();
+    QTest::newRow("missing amount named first")
+        << "10000000" << true << QStringLiteral("Не заполнено поле Сумма кредита");
+}
+
+void ScheduleWindowTest::termAboveTheLimitIsRefused() {
+    QFETCH(QString, term);
+    QFETCH(bool, amountMissing);
+    QFETCH(QString, message);
+    TForm1& f = *m_form;
+    fillWorkedExampleLoan(*m_form);
+    clickBuild();
+    f.BSave->setEnabled(false);
+    f.Grafik->grid().setCell(6, 3, "7");
+    const QStringList before = gridRows();
+    f.CategoryPanel4->expand();
+    f.BClearData->setFocus();
+
+    f.ESrok0->setText(term);
+    if (amountMissing)
+        f.ESummCred->setText(QString());
+    QCOMPARE(m_messages->takeMessages(), QStringList{});
+    clickBuild();
+
+    if (message.isEmpty()) {
+        QCOMPARE(m_messages->takeMessages(), QStringList{});
+        // The schedule runs for hundreds of rows (the debt is paid off before row 1000).
+        const StringGrid& grid = f.Grafik->grid();
+        QVERIFY(grid.rowCount() > 500);
+        QCOMPARE(grid.cell(1, grid.rowCount() - 1), QStringLiteral("Итого:"));
+        QVERIFY(f.BSave->isEnabled());
+        return;
+    }
+    QCOMPARE(m_messages->takeMessages(), QStringList{message});
+    for (TCategoryPanel* p : f.CategoryPanelGroup1->panels())
+        QCOMPARE(p->collapsed(), p->objectName() != QStringLiteral("CategoryPanel1"));
+    QTRY_VERIFY((amountMissing ? f.ESummCred : f.ESrok0)->hasFocus());
+    QCOMPARE(gridRows(), before);
+    QCOMPARE(f.Status->panelText(0), QStringLiteral("Сумма долга: 106603,28"));
+    QCOMPARE(f.Status->panelText(1), QStringLiteral("Переплата: 6603,28"));
+    QVERIFY(!f.BSave->isEnabled());
+    QCOMPARE(f.ESrok0->text(), term);
 }
 
 // Empty deviation, second rate and its row become "0" once the dates are checked, even when a
