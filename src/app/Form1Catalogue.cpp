@@ -86,7 +86,10 @@ void TForm1::FormActivate(QObject* sender) {
     PCCredaIVklada->setCurrentWidget(TSCredit);
 
     RecordLayoutIndicator = Storage::RecordLayout::Older;
-    ProgVersion = CutVersion(MyVersion(QCoreApplication::applicationFilePath()));
+    // The program file does not change while the program runs: its version is read once.
+    if (!m_programFileVersion)
+        m_programFileVersion = MyVersion(QCoreApplication::applicationFilePath());
+    ProgVersion = CutVersion(*m_programFileVersion);
 
     if (!rebuildCatalogue(*this))
         return;

@@ -30,6 +30,7 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
 #include <span>
 
 class QPainter;
@@ -82,7 +83,8 @@ public:
     const QString& workingFolder() const { return m_workingFolder; }
     void setWorkingFolder(const QString& folder) { m_workingFolder = folder; }
 
-    // The short program version ("1.3"), written into every saved record; set by FormActivate.
+    // The short program version ("1.3"), written into every saved record; set by FormActivate
+    // from the program file's version information, which it reads only the first time.
     QString ProgVersion;
 
     // ---- Start-up and activation (TForm1.cpp) ----
@@ -339,6 +341,8 @@ private:
     QString m_workingFolder = QDir::currentPath();
     bool m_activated = false;
     bool m_activationQueued = false;
+    // The FileVersion of the program file, once FormActivate has read it.
+    std::optional<QString> m_programFileVersion;
     // The DosPlat cell the user left last, which ZapolnitSummu completes; the header cell
     // (0, 0) until the user leaves a cell, and the header is never completed.
     int m_dosPlatLeftCol = 0;
