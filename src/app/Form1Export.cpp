@@ -37,7 +37,7 @@ Report::LoanSummary summaryFromWindow(const TForm1& f) {
     return s;
 }
 
-// The file the save dialog offers: the loan's name in the working folder, with the
+// The file the save dialog offers: the loan's name in the window's working folder, with the
 // characters a file name cannot hold replaced.
 QString suggestedPath(const TForm1& f, const QString& suffix) {
     QString base = f.EName->text().trimmed();
@@ -46,7 +46,7 @@ QString suggestedPath(const TForm1& f, const QString& suffix) {
             c = u'_';
     if (base.isEmpty())
         base = QStringLiteral("График платежей");
-    return QDir::current().filePath(base + u'.' + suffix);
+    return QDir(f.workingFolder()).filePath(base + u'.' + suffix);
 }
 
 // A name typed without any extension gets the file type's own.
