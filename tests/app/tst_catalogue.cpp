@@ -81,6 +81,7 @@ private slots:
     void saveListReload();
     void overwriteQuestion_data();
     void overwriteQuestion();
+    void saveSortsAndReselects();
     void emptyNameSavesNothing();
     void refusedNames_data();
     void refusedNames();
@@ -294,6 +295,27 @@ void CatalogueWindowTest::overwriteQuestion() {
     QCOMPARE(folderEntries(), QStringList{"Кредит.sdg"});
     QCOMPARE(fileBytes(path("Кредит.sdg")) == before, !yes);
     QCOMPARE(f().ESummCred->text(), yes ? QStringLiteral("200000") : QStringLiteral("100000"));
+}
+
+// After a save the catalogue is sorted by name and the record selected before saving is
+// selected again and loaded, here with its new content.
+void CatalogueWindowTest::saveSortsAndReselects() {
+    for (const char* name : {"в", "б", "а"})
+        RecordFiles::Write(
+            m_folder, name,
+            RecordFiles::Loan(name, QDate(2020, 1, 1), RecordFiles::Monthly(today(), 2)));
+    start();
+    clickRow(f().List->grid().column(0).indexOf("б"));
+    QCOMPARE(f().EName->text(), QStringLiteral("б"));
+    typeLoan(QStringLiteral("б"), QStringLiteral("300000"));
+    m_messages->answers << true;
+    f().BSaveClick(f().BSave);
+    QCOMPARE(f().List->grid().row(0), (QStringList{"Наименование ▲", "Дата оформления"}));
+    QCOMPARE(f().List->grid().column(0).mid(1), (QStringList{"а", "б", "в"}));
+    QCOMPARE(f().List->row(), 2);
+    QCOMPARE(f().EName->text(), QStringLiteral("б"));
+    QCOMPARE(f().ESummCred->text(), QStringLiteral("300000"));
+    QCOMPARE(m_messages->takeMessages(), QStringList());
 }
 
 // Without a name nothing is written and the catalogue is not rebuilt.
