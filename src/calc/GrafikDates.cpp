@@ -3,12 +3,12 @@
 #include "CalendarDay.h"
 
 #include "DateText.h"
-#include "NumberText.h"
 #include "Prazdniki.h"
 #include "RegionalSettings.h"
 #include "StringGrid.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace Calc {
@@ -91,6 +91,27 @@ long long numericSortKey(const QString& dateText) {
     return key;
 }
 
+// The payment number of row i, as a number is written ("1", "360").
+void writeNumber(StringGrid& grafik, int i) {
+    char16_t digits[12];
+    char16_t* end = digits + std::size(digits);
+    char16_t* p = end;
+    unsigned rest = static_cast<unsigned>(i);
+    do {
+        *--p = static_cast<char16_t>(u'0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    grafik.setCell(0, i, QStringView(p, end - p));
+}
+
+void writeDate(StringGrid& grafik, int row, QDate date) {
+    char16_t text[10];
+    if (DateText::DateToChars(date, text))
+        grafik.setCell(1, row, QStringView(text, 10));
+    else
+        grafik.setCell(1, row, DateText::DateToStr(date));
+}
+
 } // namespace
 
 QString DateSortKey(const QString& dateText) {
@@ -108,11 +129,22 @@ int CompareSortKeys(const QString& a, const QString& b) {
 
 void GrafikDates(const LoanTerms& terms, StringGrid& grafik, const StringGrid& dosPlat) {
     StringGrid::UpdateBlock update(grafik);
-    for (int r = 0; r < grafik.rowCount(); ++r) {
-        grafik.setCell(0, r, QString());
-        grafik.setCell(1, r, QString());
+    // Numbers and dates are emptied, then the rows of the payments get theirs. A row that gets
+    // the text it had keeps it: a rebuild of the same dates writes nothing.
+    int n = 0;
+    try {
+        n = PaymentCount(terms);
+    } catch (...) {
+        for (int r = 0; r < grafik.rowCount(); ++r) {
+            grafik.setCell(0, r, QString());
+            grafik.setCell(1, r, QString());
+        }
+        throw;
     }
-    const int n = PaymentCount(terms);
+    if (grafik.rowCount() > 0) {
+        grafik.setCell(0, 0, QString());
+        grafik.setCell(1, 0, QString());
+    }
     grafik.setRowCount(n + 1);
 
     const MonthlyDates monthly(terms.dataPlateja);
@@ -129,8 +161,8 @@ void GrafikDates(const LoanTerms& terms, StringGrid& grafik, const StringGrid& d
             date = monthly.after(i - 1);
         // The last payment is due on its date even when that is a holiday.
         date = shiftOffDaysOff(date, terms, terms.cPraz && i != n);
-        grafik.setCell(0, i, NumberText::FloatToStr(i));
-        grafik.setCell(1, i, DateText::DateToStr(date));
+        writeNumber(grafik, i);
+        writeDate(grafik, i, date);
         previous = date;
     }
 

@@ -3,23 +3,34 @@
 #include "Exceptions.h"
 #include "RegionalSettings.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace DateText {
 
 // Written digit by digit: a schedule writes hundreds of dates per build, and QDate's general
 // formatter costs many times more.
-QString DateToStr(QDate date) {
+bool DateToChars(QDate date, char16_t (&text)[10]) {
     int year = 0, month = 0, day = 0;
     date.getDate(&year, &month, &day);
     if (!date.isValid() || year < 1 || year > 9999)
-        return date.toString(Regional::ShortDateFormat);
+        return false;
     const char16_t dot = Regional::DateSeparator.unicode();
     const auto digit = [](int value) {
         return static_cast<char16_t>(u'0' + value);
     };
-    const char16_t text[10] = {digit(day / 10),    digit(day % 10),        dot,
-                               digit(month / 10),  digit(month % 10),      dot,
-                               digit(year / 1000), digit(year / 100 % 10), digit(year / 10 % 10),
-                               digit(year % 10)};
+    const char16_t chars[10] = {digit(day / 10),    digit(day % 10),        dot,
+                                digit(month / 10),  digit(month % 10),      dot,
+                                digit(year / 1000), digit(year / 100 % 10), digit(year / 10 % 10),
+                                digit(year % 10)};
+    std::copy(std::begin(chars), std::end(chars), std::begin(text));
+    return true;
+}
+
+QString DateToStr(QDate date) {
+    char16_t text[10];
+    if (!DateToChars(date, text))
+        return date.toString(Regional::ShortDateFormat);
     return QString(reinterpret_cast<const QChar*>(text), 10);
 }
 

@@ -73,6 +73,16 @@ void StringGrid::setCell(int col, int row, const QString& text) {
     changed(col, row);
 }
 
+void StringGrid::setCell(int col, int row, QStringView text) {
+    if (col < 0 || row < 0 || col >= m_colCount || row >= m_rowCount)
+        throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));
+    QString& cellText = at(col, row);
+    if (QStringView(cellText) == text)
+        return;
+    cellText = text.toString();
+    changed(col, row);
+}
+
 QStringList StringGrid::column(int col) const {
     QStringList out;
     out.reserve(m_rowCount);

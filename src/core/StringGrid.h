@@ -29,6 +29,8 @@ public:
     // EInvalidGridOperation.
     QString cell(int col, int row) const;
     void setCell(int col, int row, const QString& text);
+    // The same for a text not held in a QString yet: it is copied only when the cell changes.
+    void setCell(int col, int row, QStringView text);
 
     // The texts of one column (all rows) and of one row (all columns).
     QStringList column(int col) const;

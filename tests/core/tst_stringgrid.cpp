@@ -21,6 +21,39 @@ private slots:
         QCOMPARE(g.cell(1, 1), QStringLiteral("b"));
     }
 
+    // A grid cut to a small part of its size (which gives its room back) keeps the cells
+    // left, and rows added again start empty.
+    void cuttingALargeGridKeepsTheRest() {
+        StringGrid g(2, 5000);
+        for (int r = 0; r < 5000; ++r)
+            g.setRow(r, {QString::number(r), QStringLiteral("x")});
+        g.setRowCount(3);
+        g.setColCount(1);
+        QCOMPARE(g.column(0), (QStringList{"0", "1", "2"}));
+        g.setRowCount(5);
+        g.setColCount(2);
+        QCOMPARE(g.row(4), (QStringList{"", ""}));
+        QCOMPARE(g.column(1), QStringList(5, QString()));
+        QCOMPARE(g.cell(0, 2), QStringLiteral("2"));
+    }
+
+    // A text given as a view is written like any other; the cell it already holds announces
+    // nothing.
+    void textViewWritesOnlyAChange() {
+        StringGrid g(2, 2);
+        QSignalSpy cells(&g, &StringGrid::cellChanged);
+        const char16_t text[] = u"15.02.2020";
+        g.setCell(1, 1, QStringView(text));
+        QCOMPARE(g.cell(1, 1), QStringLiteral("15.02.2020"));
+        g.setCell(1, 1, QStringView(text));
+        g.setCell(1, 1, QStringLiteral("15.02.2020"));
+        QCOMPARE(cells.count(), 1);
+        g.setCell(1, 1, QStringView(text).left(5));
+        QCOMPARE(g.cell(1, 1), QStringLiteral("15.02"));
+        QCOMPARE(cells.count(), 2);
+        QVERIFY_THROWS_EXCEPTION(EInvalidGridOperation, g.setCell(2, 0, QStringView(text)));
+    }
+
     void outsideReadsEmptyWritesRaise() {
         StringGrid g(2, 2);
         QCOMPARE(g.cell(5, 5), QString());
