@@ -24,6 +24,7 @@ void TStatusBar::setPanelWidths(const QVector<int>& widths) {
     for (qsizetype i = 0; i < widths.size(); ++i)
         m_texts << QString();
     update();
+    textsChanged();
 }
 
 int TStatusBar::panelWidth(int panel) const {
@@ -43,6 +44,14 @@ void TStatusBar::setPanelText(int panel, const QString& text) {
         return;
     m_texts[panel] = text;
     update(panelRect(panel));
+    textsChanged();
+}
+
+void TStatusBar::textsChanged() {
+    QStringList shown = m_texts;
+    shown.removeAll(QString());
+    setAccessibleName(shown.join(QStringLiteral("; ")));
+    emit panelTextsChanged(m_texts);
 }
 
 QRect TStatusBar::panelRect(int panel) const {

@@ -5,6 +5,7 @@
 #include "TForm1.h"
 #include "WorkedExampleLoan.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
@@ -257,6 +258,11 @@ void ScheduleWindowTest::workedExampleThroughTheButton() {
     QCOMPARE(rows[13], QStringLiteral("|Итого:|106603,28|100000,00|6603,28||"));
     QCOMPARE(f.Status->panelText(0), QStringLiteral("Сумма долга: 106603,28"));
     QCOMPARE(f.Status->panelText(1), QStringLiteral("Переплата: 6603,28"));
+    // The totals are readable from outside the window as well.
+    QCOMPARE(f.Status->property("panelTexts").toStringList(),
+             (QStringList{"Сумма долга: 106603,28", "Переплата: 6603,28"}));
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.Status)->text(QAccessible::Name),
+             QStringLiteral("Сумма долга: 106603,28; Переплата: 6603,28"));
     QVERIFY(f.BSave->isEnabled());
     // The view shows the grid: the header row and 13 body rows.
     QCOMPARE(f.Grafik->model()->rowCount(), 13);

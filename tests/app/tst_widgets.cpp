@@ -11,6 +11,7 @@
 #include "TUpDown.h"
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -101,6 +103,7 @@ private slots:
     // Panels, status bar, checking from code.
     void categoryPanel();
     void statusBarPanels();
+    void statusBarTextsAreReadable();
     void setCheckedCanUncheckARadioButton();
 
     // Failing hooks.
@@ -603,6 +606,32 @@ void WidgetsTest::statusBarPanels() {
     QCOMPARE(drawn[1].first, 1);
     QVERIFY(drawn[0].second.right() < drawn[1].second.left());
     QCOMPARE(drawn[1].second.left(), 151);
+}
+
+// The panel texts are readable without the painting: the property and the accessible name
+// follow every change, and only a change.
+void WidgetsTest::statusBarTextsAreReadable() {
+    TStatusBar bar;
+    QSignalSpy changes(&bar, &TStatusBar::panelTextsChanged);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&bar);
+    QVERIFY(accessible);
+    const auto readable = [&] {
+        return QPair(bar.property("panelTexts").toStringList(),
+                     accessible->text(QAccessible::Name));
+    };
+    bar.setPanelWidths({150, 150});
+    QCOMPARE(readable(), QPair(QStringList{"", ""}, QString()));
+    bar.setPanelText(1, QStringLiteral("Переплата: 1,00"));
+    QCOMPARE(readable(), QPair(QStringList{"", "Переплата: 1,00"}, QString("Переплата: 1,00")));
+    bar.setPanelText(0, QStringLiteral("Сумма долга: 5,00"));
+    QCOMPARE(readable(), QPair(QStringList{"Сумма долга: 5,00", "Переплата: 1,00"},
+                               QString("Сумма долга: 5,00; Переплата: 1,00")));
+    bar.setPanelText(0, QStringLiteral("Сумма долга: 5,00"));
+    QCOMPARE(changes.size(), 3);
+    QCOMPARE(changes.last().first().toStringList(), bar.panelTexts());
+    bar.setPanelText(0, QString());
+    bar.setPanelText(1, QString());
+    QCOMPARE(readable(), QPair(QStringList{"", ""}, QString()));
 }
 
 void WidgetsTest::setCheckedCanUncheckARadioButton() {
