@@ -12,7 +12,7 @@ MODE=${1:-run}
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 PACKAGES="g++ cmake make qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation \
-libbenchmark-dev xvfb xauth poppler-utils"
+libbenchmark-dev xvfb xauth poppler-utils locales"
 
 install_missing() {
     missing=""
@@ -26,6 +26,15 @@ install_missing() {
     [ "$(id -u)" -ne 0 ] && SUDO=sudo
     $SUDO apt-get update -q
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends $missing
+}
+
+# The tests run once more under a Russian system locale.
+generate_locale() {
+    locale -a 2>/dev/null | grep -qix 'ru_RU.utf-\{0,1\}8' && return 0
+    echo "Generating the ru_RU.UTF-8 locale"
+    SUDO=""
+    [ "$(id -u)" -ne 0 ] && SUDO=sudo
+    $SUDO localedef -i ru_RU -c -f UTF-8 ru_RU.UTF-8
 }
 
 build() { # build <dir> [cmake options...]
@@ -50,10 +59,12 @@ run)
     exec xvfb-run -a -s "-screen 0 1600x900x24" "$ROOT/build/src/sudograf"
     ;;
 test)
+    generate_locale
     build "$ROOT/build"
     run_tests "$ROOT/build"
     ;;
 sanitize)
+    generate_locale
     build "$ROOT/build-sanitize" -DSUDOGRAF_SANITIZE=ON -DSUDOGRAF_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests "$ROOT/build-sanitize"
     ;;
