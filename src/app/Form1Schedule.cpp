@@ -110,12 +110,12 @@ void TForm1::BBGrafClick(QObject* sender) {
     BSave->setEnabled(true);
 }
 
-// Before a rebuild: the totals go, the amounts of every row are emptied; numbers, dates,
-// headers and the user's corrections stay.
+// Before a rebuild: the totals go. The amounts of every row are replaced or emptied by the
+// build itself, which writes the new texts over the old; numbers, dates, headers and the
+// user's corrections stay.
 void TForm1::GrafikClear(QObject* /*sender*/) {
     Status->setPanelText(0, QString());
     Status->setPanelText(1, QString());
-    Calc::GrafikClearCells(Grafik->grid());
 }
 
 // The schedule is thrown away: an empty header row and one empty row of 7 columns.

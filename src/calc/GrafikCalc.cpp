@@ -82,11 +82,11 @@ bool asKopecks(long double value, long long& cents) {
     return true;
 }
 
-// The text of a whole number of kopecks: as a number is written ("1234,5", "12") or in the
-// two-decimal form of the schedule ("1234,50", "12,00").
-QString kopecksText(long long cents, bool twoDecimals) {
-    char16_t buf[32];
-    char16_t* end = buf + std::size(buf);
+// The text of a whole number of kopecks, as a number is written ("1234,5", "12") or in the
+// two-decimal form of the schedule ("1234,50", "12,00"), written into the end of buf. Returns
+// its first character.
+constexpr size_t KopecksTextRoom = 32;
+char16_t* writeKopecks(long long cents, bool twoDecimals, char16_t* end) {
     char16_t* p = end;
     unsigned long long rest = cents < 0 ? 0ULL - static_cast<unsigned long long>(cents)
                                         : static_cast<unsigned long long>(cents);
@@ -106,6 +106,13 @@ QString kopecksText(long long cents, bool twoDecimals) {
     } while (rest != 0);
     if (cents < 0)
         *--p = u'-';
+    return p;
+}
+
+QString kopecksText(long long cents, bool twoDecimals) {
+    char16_t buf[KopecksTextRoom];
+    char16_t* end = buf + std::size(buf);
+    const char16_t* p = writeKopecks(cents, twoDecimals, end);
     return QString(reinterpret_cast<const QChar*>(p), end - p);
 }
 
@@ -156,23 +163,31 @@ public:
         });
     }
 
-    // The cells in their two-decimal form. Every other amount cell of the grid, corrections
-    // included, is put into that form from its text.
+    // The cells in their two-decimal form, written over the texts the previous schedule left
+    // in them. Every other amount cell of the grid is emptied, except the corrections, which
+    // are put into that form from their text.
     void writeTwoDecimals(StringGrid& grid) {
-        forEachCell(grid, [&grid](int col, int row, Entry& e) {
-            if (!e.shownKnown) {
-                e.shown = e.kopecks ? kopecksText(e.cents, true) : TwoDecimals(e.text);
-                e.shownKnown = true;
+        char16_t buf[KopecksTextRoom];
+        char16_t* const end = buf + std::size(buf);
+        forEachCell(grid, [&grid, end](int col, int row, Entry& e) {
+            if (e.kopecks) {
+                const char16_t* p = writeKopecks(e.cents, true, end);
+                grid.setCell(col, row, QStringView(p, end - p));
+            } else {
+                if (!e.shownKnown) {
+                    e.shown = TwoDecimals(e.text);
+                    e.shownKnown = true;
+                }
+                grid.setCell(col, row, e.shown);
             }
-            grid.setCell(col, row, e.shown);
         });
         for (int c = FirstColumn; c < grid.colCount(); ++c)
             for (int r = 1; r < grid.rowCount(); ++r)
                 if (entryAt(c, r) == nullptr) {
-                    // An empty cell stays empty.
                     const QString text = grid.cell(c, r);
-                    if (!text.isEmpty())
-                        grid.setCell(c, r, TwoDecimals(text));
+                    if (text.isEmpty())
+                        continue;
+                    grid.setCell(c, r, c == CorrectionColumn ? TwoDecimals(text) : QString());
                 }
     }
 
@@ -198,8 +213,8 @@ private:
     struct Entry {
         bool kopecks = false;
         long long cents = 0;
-        QString text; // the number's text when it is not a whole number of kopecks
-        QString shown;
+        QString text;  // the number's text when it is not a whole number of kopecks
+        QString shown; // and its two-decimal form
         bool shownKnown = false;
         long double value = 0; // what the two-decimal text reads as
         bool valueKnown = false;
@@ -410,61 +425,61 @@ QString TwoDecimals(const QString& text) {
 
 void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& dosPlat) {
     StringGrid::UpdateBlock update(grafik);
-
-    FieldValue rate0(terms.procent0);
-    FieldValue rate1(terms.procent1);
-    FieldValue deviation(terms.procentRiska0);
-    FieldValue insurance(terms.strahSumm);
-    FieldValue insuranceRows(terms.strahCol);
-    FieldValue smsPrice(terms.smsSumm);
-    std::optional<int> secondRateRow;
-
-    // Opening: amount to repay and first payment.
-    const Opening opening = GrafikOpening(terms);
-    long double balance = opening.b0; // B
-    long double payment = opening.p0; // P
-    const int n = PaymentCount(terms);
-
-    // Add-on columns for insurance and SMS paid on top of the loan, the insurance column first.
-    // Both are added at once; when the SMS share cannot be computed, the insurance column is
-    // still there.
-    QStringList addOnHeaders;
-    if (!terms.strahYesVKred && insurance() != 0)
-        addOnHeaders << InsuranceHeader;
-    long double smsShare = 0;
-    try {
-        smsShare = SmsShare(terms);
-    } catch (...) {
-        addColumns(grafik, addOnHeaders);
-        throw;
-    }
-    if (!terms.smsYesVKred && smsShare != 0)
-        addOnHeaders << SmsHeaderNew;
-    addColumns(grafik, addOnHeaders);
-    // Insurance instalment k and the remainder a left for row N.
-    std::optional<long double> instalment;
-    const auto k = [&]() {
-        if (!instalment)
-            instalment = Okruglit(div(insurance(), insuranceRows()));
-        return *instalment;
-    };
-    const auto remainder = [&]() {
-        return sub(insurance(), mul(sub(insuranceRows(), 1.0L), k()));
-    };
-
-    EarlyPayments earlyPayments(dosPlat);
     const int lastRow = grafik.rowCount() - 1; // R
+    // The amounts computed, written into the grid once the computation is through.
     AmountCells amounts(lastRow + 1);
-    const Day issue = Day::of(terms.dataVydachi);
-    const bool hasSecondRate = terms.srok1 != QStringLiteral("0");
-    bool recalculate = false;
-    bool termReduced = false;          // an early repayment has shortened the loan
-    long double previousPrincipal = 0; // value of cell (3, i - 1)
-    long double previousBalance = 0;   // value of cell (5, i - 1)
-    Day previousDate;                  // date of cell (1, i - 1)
-    int stopRow = -1;
-
     try {
+        FieldValue rate0(terms.procent0);
+        FieldValue rate1(terms.procent1);
+        FieldValue deviation(terms.procentRiska0);
+        FieldValue insurance(terms.strahSumm);
+        FieldValue insuranceRows(terms.strahCol);
+        FieldValue smsPrice(terms.smsSumm);
+        std::optional<int> secondRateRow;
+
+        // Opening: amount to repay and first payment.
+        const Opening opening = GrafikOpening(terms);
+        long double balance = opening.b0; // B
+        long double payment = opening.p0; // P
+        const int n = PaymentCount(terms);
+
+        // Add-on columns for insurance and SMS paid on top of the loan, the insurance column first.
+        // Both are added at once; when the SMS share cannot be computed, the insurance column is
+        // still there.
+        QStringList addOnHeaders;
+        if (!terms.strahYesVKred && insurance() != 0)
+            addOnHeaders << InsuranceHeader;
+        long double smsShare = 0;
+        try {
+            smsShare = SmsShare(terms);
+        } catch (...) {
+            addColumns(grafik, addOnHeaders);
+            throw;
+        }
+        if (!terms.smsYesVKred && smsShare != 0)
+            addOnHeaders << SmsHeaderNew;
+        addColumns(grafik, addOnHeaders);
+        // Insurance instalment k and the remainder a left for row N.
+        std::optional<long double> instalment;
+        const auto k = [&]() {
+            if (!instalment)
+                instalment = Okruglit(div(insurance(), insuranceRows()));
+            return *instalment;
+        };
+        const auto remainder = [&]() {
+            return sub(insurance(), mul(sub(insuranceRows(), 1.0L), k()));
+        };
+
+        EarlyPayments earlyPayments(dosPlat);
+        const Day issue = Day::of(terms.dataVydachi);
+        const bool hasSecondRate = terms.srok1 != QStringLiteral("0");
+        bool recalculate = false;
+        bool termReduced = false;          // an early repayment has shortened the loan
+        long double previousPrincipal = 0; // value of cell (3, i - 1)
+        long double previousBalance = 0;   // value of cell (5, i - 1)
+        Day previousDate;                  // date of cell (1, i - 1)
+        int stopRow = -1;
+
         for (int i = 1; i <= lastRow; ++i) {
             // After a row that paid interest only, the payment is the annuity of the remaining
             // debt over the payments still to come (an interest-free loan spreads the debt
@@ -632,13 +647,14 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
                 termReduced = true;
             }
         }
+        if (stopRow > 0)
+            grafik.setRowCount(stopRow);
     } catch (...) {
+        // The previous schedule's amounts go; the rows computed keep what they got.
+        GrafikClearCells(grafik);
         amounts.writeAsComputed(grafik);
         throw;
     }
-
-    if (stopRow > 0)
-        grafik.setRowCount(stopRow);
 
     // Every amount in two-decimal form, corrections and add-on columns included.
     amounts.writeTwoDecimals(grafik);

@@ -12,9 +12,16 @@ ScheduleTotals BuildSchedule(const LoanTerms& terms, StringGrid& grafik,
     // Views learn of the whole rebuild at once, also when it fails half way.
     StringGrid::UpdateBlock update(grafik);
     grafik.setColCount(BaseColumnCount);
-    GrafikClearCells(grafik);
-    GrafikDates(terms, grafik, dosPlat);
-    GrafikHeaders(grafik);
+    // The amounts of the previous schedule stay in their cells until the computation writes
+    // the new ones over them (or empties them), which spares most of a rebuild's allocations.
+    // A failure before that empties them.
+    try {
+        GrafikDates(terms, grafik, dosPlat);
+        GrafikHeaders(grafik);
+    } catch (...) {
+        GrafikClearCells(grafik);
+        throw;
+    }
     GrafikCalc(terms, grafik, dosPlat);
     const int last = grafik.rowCount() - 1;
     return {QStringLiteral("Сумма долга: ") + grafik.cell(2, last),

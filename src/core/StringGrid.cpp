@@ -2,6 +2,7 @@
 
 #include "Exceptions.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -79,7 +80,14 @@ void StringGrid::setCell(int col, int row, QStringView text) {
     QString& cellText = at(col, row);
     if (QStringView(cellText) == text)
         return;
-    cellText = text.toString();
+    // A rebuild writes texts of about the length the cells had: a cell that owns its text
+    // alone takes the new one into the room it has, without an allocation.
+    if (cellText.isDetached() && cellText.capacity() >= text.size()) {
+        cellText.resize(text.size());
+        std::copy(text.begin(), text.end(), cellText.begin());
+    } else {
+        cellText = text.toString();
+    }
     changed(col, row);
 }
 

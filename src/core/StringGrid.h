@@ -29,7 +29,8 @@ public:
     // EInvalidGridOperation.
     QString cell(int col, int row) const;
     void setCell(int col, int row, const QString& text);
-    // The same for a text not held in a QString yet: it is copied only when the cell changes.
+    // The same for a text not held in a QString yet: it is copied only when the cell changes,
+    // into the cell's own room when it has enough.
     void setCell(int col, int row, QStringView text);
 
     // The texts of one column (all rows) and of one row (all columns).

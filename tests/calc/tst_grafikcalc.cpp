@@ -62,8 +62,18 @@ std::unique_ptr<StringGrid> earlyPayments(const QStringList& entries) {
 
 // A schedule grid as the window holds it before a build, with corrections "row=value" typed
 // into column 6.
-std::unique_ptr<StringGrid> scheduleGrid(const QStringList& corrections) {
+// With afterASchedule, the grid holds the schedule of another loan first (24 payments with
+// insurance and SMS: amounts in more rows and columns than most cases fill), so a build must
+// replace or empty every amount the previous one left.
+std::unique_ptr<StringGrid> scheduleGrid(const QStringList& corrections,
+                                         bool afterASchedule = false) {
     auto grid = std::make_unique<StringGrid>(7, 2);
+    if (afterASchedule) {
+        LoanTerms previous = sms(insurance(workedExample(), "1000", "24"), "1200");
+        previous.summCred = "250000";
+        previous.srok0 = "24";
+        BuildSchedule(previous, *grid, *earlyPayments({}));
+    }
     for (const QString& entry : corrections) {
         const int row = entry.section(u'=', 0, 0).toInt();
         if (grid->rowCount() <= row)
@@ -529,15 +539,17 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(QString, debt);
         QFETCH(QString, overpayment);
-        auto grafik = scheduleGrid(corrections);
-        const auto dosPlat = earlyPayments(early);
-        const ScheduleTotals totals = BuildSchedule(terms, *grafik, *dosPlat);
-        compareRows(*grafik, rows);
-        QCOMPARE(grafik->rowCount(), rowCount);
-        if (!debt.isEmpty())
-            QCOMPARE(totals.debt, debt);
-        if (!overpayment.isEmpty())
-            QCOMPARE(totals.overpayment, overpayment);
+        for (const bool afterASchedule : {false, true}) {
+            auto grafik = scheduleGrid(corrections, afterASchedule);
+            const auto dosPlat = earlyPayments(early);
+            const ScheduleTotals totals = BuildSchedule(terms, *grafik, *dosPlat);
+            compareRows(*grafik, rows);
+            QCOMPARE(grafik->rowCount(), rowCount);
+            if (!debt.isEmpty())
+                QCOMPARE(totals.debt, debt);
+            if (!overpayment.isEmpty())
+                QCOMPARE(totals.overpayment, overpayment);
+        }
     }
 
     // A failure stops the build where it arises; what was written before stays.
@@ -590,18 +602,31 @@ private slots:
         QFETCH(QString, error);
         QFETCH(int, rowCount);
         QFETCH(QStringList, rows);
-        auto grafik = scheduleGrid(corrections);
-        const auto dosPlat = earlyPayments(early);
-        try {
-            BuildSchedule(terms, *grafik, *dosPlat);
-            QFAIL("the build did not fail");
-        } catch (const Exception& e) {
-            QCOMPARE(e.className(), error);
+        for (const bool afterASchedule : {false, true}) {
+            auto grafik = scheduleGrid(corrections, afterASchedule);
+            const auto dosPlat = earlyPayments(early);
+            try {
+                BuildSchedule(terms, *grafik, *dosPlat);
+                QFAIL("the build did not fail");
+            } catch (const Exception& e) {
+                QCOMPARE(e.className(), error);
+            }
+            QCOMPARE(grafik->rowCount(), rowCount);
+            compareRows(*grafik, rows);
+            if (rowCount > 0)
+                QCOMPARE(grafik->cell(2, 0), QStringLiteral("Месячный платёж"));
         }
-        QCOMPARE(grafik->rowCount(), rowCount);
-        compareRows(*grafik, rows);
-        if (rowCount > 0)
-            QCOMPARE(grafik->cell(2, 0), QStringLiteral("Месячный платёж"));
+    }
+
+    // A build that fails before any amount is computed leaves none of the previous ones.
+    void failureBeforeTheAmountsEmptiesThem() {
+        auto grafik = scheduleGrid({"3=12,5"}, true);
+        LoanTerms terms = workedExample();
+        terms.srok0 = "x";
+        QVERIFY_THROWS_EXCEPTION(EConvertError, BuildSchedule(terms, *grafik, *earlyPayments({})));
+        for (int r = 1; r < grafik->rowCount(); ++r)
+            for (int c = 0; c < grafik->colCount(); ++c)
+                QCOMPARE(grafik->cell(c, r), c == 6 && r == 3 ? QStringLiteral("12,5") : QString());
     }
 
     // A rebuild keeps the corrections and drops the add-on columns of the build before.
