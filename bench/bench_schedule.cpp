@@ -53,6 +53,29 @@ void BM_ScheduleComputation(benchmark::State& state) {
 }
 BENCHMARK(BM_ScheduleComputation)->Unit(benchmark::kMicrosecond);
 
+QString nextRate(int k);
+
+// The same with a new rate at every build, as a run of spinner clicks makes it: every amount
+// text differs from the one in its cell.
+void BM_ScheduleComputationNewRate(benchmark::State& state) {
+    Calc::LoanTerms t = terms();
+    StringGrid grafik(7, 2);
+    StringGrid dosPlat(2, 2);
+    fillEarlyPayments(dosPlat);
+    QStringList rates;
+    for (int k = 0; k < 1000; ++k)
+        rates << nextRate(k);
+    qsizetype k = 0;
+    for (auto _ : state) {
+        t.procent0 = rates[k++ % rates.size()];
+        const Calc::ScheduleTotals totals = Calc::BuildSchedule(t, grafik, dosPlat);
+        benchmark::DoNotOptimize(totals);
+    }
+    if (grafik.rowCount() != 360 + EarlyPaymentCount + 2)
+        state.SkipWithError("unexpected schedule size");
+}
+BENCHMARK(BM_ScheduleComputationNewRate)->Unit(benchmark::kMicrosecond);
+
 struct Window {
     QtMessageService messages;
     TForm1 form{messages};

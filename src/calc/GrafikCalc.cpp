@@ -100,10 +100,15 @@ char16_t* writeKopecks(long long cents, bool twoDecimals, char16_t* end) {
         *--p = static_cast<char16_t>(u'0' + tenths);
         *--p = Regional::DecimalSeparator.unicode();
     }
-    do {
+    while (rest >= 100) {
+        const auto pair = static_cast<unsigned>(rest % 100);
+        rest /= 100;
+        *--p = static_cast<char16_t>(u'0' + pair % 10);
+        *--p = static_cast<char16_t>(u'0' + pair / 10);
+    }
+    if (rest >= 10)
         *--p = static_cast<char16_t>(u'0' + rest % 10);
-        rest /= 10;
-    } while (rest != 0);
+    *--p = static_cast<char16_t>(u'0' + (rest >= 10 ? rest / 10 : rest));
     if (cents < 0)
         *--p = u'-';
     return p;
@@ -129,10 +134,12 @@ public:
     static constexpr int FirstColumn = 2;
     static constexpr int Columns = 7; // 2 to 8
 
+    // A row gets about three distinct amounts (principal, interest, balance); the payment and
+    // the add-on columns repeat theirs. Room for four per row keeps the entries from moving.
     explicit AmountCells(int rows)
         : m_rows(std::max(rows, 0))
         , m_cells(static_cast<size_t>(m_rows) * Columns, -1) {
-        m_entries.reserve(static_cast<size_t>(m_rows) * 3 + 8);
+        m_entries.reserve(static_cast<size_t>(m_rows) * 4 + 16);
     }
 
     // The cell gets the text of value. A cell of a repeating amount shares the entry of the
@@ -150,16 +157,16 @@ public:
 
     // The cell gets a text written elsewhere.
     void putText(int col, int row, const QString& text) {
-        Entry e;
-        e.text = text;
         slot(col, row) = static_cast<int>(m_entries.size());
-        m_entries.push_back(std::move(e));
+        m_entries.push_back(textEntry(text));
     }
 
     // The cells as the computation wrote them.
     void writeAsComputed(StringGrid& grid) {
-        forEachCell(grid, [&grid](int col, int row, Entry& e) {
-            grid.setCell(col, row, e.kopecks ? kopecksText(e.cents, false) : e.text);
+        forEachCell(grid, [this, &grid](int col, int row, Entry& e) {
+            grid.setCell(col, row,
+                         e.kopecks ? kopecksText(e.cents, false)
+                                   : m_texts[static_cast<size_t>(e.text)].text);
         });
     }
 
@@ -169,16 +176,17 @@ public:
     void writeTwoDecimals(StringGrid& grid) {
         char16_t buf[KopecksTextRoom];
         char16_t* const end = buf + std::size(buf);
-        forEachCell(grid, [&grid, end](int col, int row, Entry& e) {
+        forEachCell(grid, [this, &grid, end](int col, int row, Entry& e) {
             if (e.kopecks) {
                 const char16_t* p = writeKopecks(e.cents, true, end);
                 grid.setCell(col, row, QStringView(p, end - p));
             } else {
-                if (!e.shownKnown) {
-                    e.shown = TwoDecimals(e.text);
-                    e.shownKnown = true;
+                Text& t = m_texts[static_cast<size_t>(e.text)];
+                if (!t.shownKnown) {
+                    t.shown = TwoDecimals(t.text);
+                    t.shownKnown = true;
                 }
-                grid.setCell(col, row, e.shown);
+                grid.setCell(col, row, t.shown);
             }
         });
         for (int c = FirstColumn; c < grid.colCount(); ++c)
@@ -210,17 +218,22 @@ public:
     }
 
 private:
+    // An amount: a whole number of kopecks, or a number text kept aside (rare: an amount that
+    // did not round to kopecks).
     struct Entry {
-        bool kopecks = false;
-        long long cents = 0;
-        QString text;  // the number's text when it is not a whole number of kopecks
-        QString shown; // and its two-decimal form
-        bool shownKnown = false;
         long double value = 0; // what the two-decimal text reads as
+        long long cents = 0;
+        int text = -1; // index of the text aside
+        bool kopecks = false;
         bool valueKnown = false;
     };
+    struct Text {
+        QString text;
+        QString shown; // its two-decimal form
+        bool shownKnown = false;
+    };
 
-    static Entry entryOf(long double value) {
+    Entry entryOf(long double value) {
         Entry e;
         e.kopecks = asKopecks(value, e.cents);
         if (e.kopecks) {
@@ -229,9 +242,15 @@ private:
                 static_cast<long double>(e.cents < 0 ? -e.cents : e.cents) / 100.0L;
             e.value = e.cents < 0 ? -magnitude : magnitude;
             e.valueKnown = true;
-        } else {
-            e.text = NumberText::FloatToStr(value);
+            return e;
         }
+        return textEntry(NumberText::FloatToStr(value));
+    }
+
+    Entry textEntry(const QString& text) {
+        Entry e;
+        e.text = static_cast<int>(m_texts.size());
+        m_texts.push_back(Text{text, QString(), false});
         return e;
     }
 
@@ -262,6 +281,7 @@ private:
     int m_rows;
     std::vector<int> m_cells; // entry of each cell, -1 for none
     std::vector<Entry> m_entries;
+    std::vector<Text> m_texts;
     Recent m_recent[Columns]; // the last value put into each column
 };
 
@@ -272,7 +292,14 @@ using Day = CalendarDay;
 
 // A schedule date text, read as day.month.year; a text that is not a date fails.
 Day cellDay(const QString& text) {
-    return Day::of(DateText::StrToDate(text));
+    Day d;
+    if (DateText::ReadDateParts(text, d.year, d.month, d.day) && d.year >= 1 && d.month >= 1 &&
+        d.month <= 12 && d.day >= 1 && d.day <= daysInMonth(d.year, d.month)) {
+        d.julian = julianDay(d.year, d.month, d.day);
+        d.valid = true;
+        return d;
+    }
+    return Day::of(DateText::StrToDate(text)); // not a date: raises the conversion error
 }
 
 // The early payments of the table. GrafikDates makes one schedule row of every entry with a
@@ -328,14 +355,12 @@ int paymentNumberAtOrAbove(const StringGrid& grid, int row) {
     return 0;
 }
 
-// Adds columns at the right with the given headers.
-void addColumns(StringGrid& grid, const QStringList& headers) {
-    if (headers.isEmpty())
-        return;
-    const int first = grid.colCount();
-    grid.setColCount(first + static_cast<int>(headers.size()));
+// Sets the add-on columns after the base columns, with the given headers. The columns a
+// previous schedule had keep their cells, which the amounts are written over.
+void setAddOnColumns(StringGrid& grid, const QStringList& headers) {
+    grid.setColCount(BaseColumnCount + static_cast<int>(headers.size()));
     for (int c = 0; c < headers.size(); ++c)
-        grid.setCell(first + c, 0, headers[c]);
+        grid.setCell(BaseColumnCount + c, 0, headers[c]);
 }
 
 } // namespace
@@ -428,6 +453,11 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
     const int lastRow = grafik.rowCount() - 1; // R
     // The amounts computed, written into the grid once the computation is through.
     AmountCells amounts(lastRow + 1);
+    bool addOnColumnsSet = false;
+    const auto addOnColumns = [&grafik, &addOnColumnsSet](const QStringList& headers) {
+        setAddOnColumns(grafik, headers);
+        addOnColumnsSet = true;
+    };
     try {
         FieldValue rate0(terms.procent0);
         FieldValue rate1(terms.procent1);
@@ -444,7 +474,7 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
         const int n = PaymentCount(terms);
 
         // Add-on columns for insurance and SMS paid on top of the loan, the insurance column first.
-        // Both are added at once; when the SMS share cannot be computed, the insurance column is
+        // Both are set at once; when the SMS share cannot be computed, the insurance column is
         // still there.
         QStringList addOnHeaders;
         if (!terms.strahYesVKred && insurance() != 0)
@@ -453,12 +483,12 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
         try {
             smsShare = SmsShare(terms);
         } catch (...) {
-            addColumns(grafik, addOnHeaders);
+            addOnColumns(addOnHeaders);
             throw;
         }
         if (!terms.smsYesVKred && smsShare != 0)
             addOnHeaders << SmsHeaderNew;
-        addColumns(grafik, addOnHeaders);
+        addOnColumns(addOnHeaders);
         // Insurance instalment k and the remainder a left for row N.
         std::optional<long double> instalment;
         const auto k = [&]() {
@@ -650,7 +680,10 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
         if (stopRow > 0)
             grafik.setRowCount(stopRow);
     } catch (...) {
-        // The previous schedule's amounts go; the rows computed keep what they got.
+        // The previous schedule's add-on columns and amounts go; the rows computed keep what
+        // they got.
+        if (!addOnColumnsSet)
+            grafik.setColCount(BaseColumnCount);
         GrafikClearCells(grafik);
         amounts.writeAsComputed(grafik);
         throw;

@@ -28,7 +28,8 @@ long double SmsShare(const LoanTerms& terms);
 // rest of d0's month plus one February of d0's year plus d1's days.
 long double PeriodInterest(long double rate, long double balance, QDate d0, QDate d1, bool year360);
 
-// Computes the amounts of the schedule whose numbers and dates GrafikDates wrote into grafik:
+// Computes the amounts of the schedule whose numbers and dates GrafikDates wrote into grafik
+// (the amounts and add-on columns of a previous schedule are replaced, emptied or dropped):
 // every row's payment, principal, interest and remaining debt (columns 2-5), the insurance and
 // SMS columns 7 and 8 paid on top of the loan, the two-decimal form of every amount and the
 // totals row "Итого:". Rows below the one at which the debt is paid off are dropped. Column 6

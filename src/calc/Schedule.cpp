@@ -11,14 +11,16 @@ ScheduleTotals BuildSchedule(const LoanTerms& terms, StringGrid& grafik,
                              const StringGrid& dosPlat) {
     // Views learn of the whole rebuild at once, also when it fails half way.
     StringGrid::UpdateBlock update(grafik);
-    grafik.setColCount(BaseColumnCount);
-    // The amounts of the previous schedule stay in their cells until the computation writes
-    // the new ones over them (or empties them), which spares most of a rebuild's allocations.
-    // A failure before that empties them.
+    // The amounts and add-on columns of the previous schedule stay until the computation
+    // writes the new ones over them (or empties or drops them), which spares most of a
+    // rebuild's allocations. A failure before that drops them.
+    if (grafik.colCount() < BaseColumnCount)
+        grafik.setColCount(BaseColumnCount);
     try {
         GrafikDates(terms, grafik, dosPlat);
         GrafikHeaders(grafik);
     } catch (...) {
+        grafik.setColCount(BaseColumnCount);
         GrafikClearCells(grafik);
         throw;
     }

@@ -34,7 +34,7 @@ QString DateToStr(QDate date) {
     return QString(reinterpret_cast<const QChar*>(text), 10);
 }
 
-QDate StrToDate(const QString& text) {
+bool ReadDateParts(QStringView text, int& year, int& month, int& day) {
     // Three groups of digits separated by dots: day and month of one or two digits, the year
     // of four.
     int values[3] = {0, 0, 0};
@@ -52,8 +52,17 @@ QDate StrToDate(const QString& text) {
             ok = false;
         }
     }
-    ok = ok && part == 2 && lengths[0] > 0 && lengths[1] > 0 && lengths[2] == 4;
-    const QDate date = ok ? QDate(values[2], values[1], values[0]) : QDate();
+    if (!(ok && part == 2 && lengths[0] > 0 && lengths[1] > 0 && lengths[2] == 4))
+        return false;
+    day = values[0];
+    month = values[1];
+    year = values[2];
+    return true;
+}
+
+QDate StrToDate(const QString& text) {
+    int year = 0, month = 0, day = 0;
+    const QDate date = ReadDateParts(text, year, month, day) ? QDate(year, month, day) : QDate();
     if (!date.isValid())
         throw EConvertError(QStringLiteral("'%1' is not a valid date").arg(text));
     return date;

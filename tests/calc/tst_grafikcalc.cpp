@@ -624,6 +624,7 @@ private slots:
         LoanTerms terms = workedExample();
         terms.srok0 = "x";
         QVERIFY_THROWS_EXCEPTION(EConvertError, BuildSchedule(terms, *grafik, *earlyPayments({})));
+        QCOMPARE(grafik->colCount(), 7);
         for (int r = 1; r < grafik->rowCount(); ++r)
             for (int c = 0; c < grafik->colCount(); ++c)
                 QCOMPARE(grafik->cell(c, r), c == 6 && r == 3 ? QStringLiteral("12,5") : QString());
