@@ -74,8 +74,9 @@ struct ValueKey {
 bool asKopecks(long double value, long long& cents) {
     if (!(std::fabs(value) < 1e12L))
         return false;
-    const long double scaled = value * 100.0L;
-    const auto nearest = static_cast<long long>(scaled < 0 ? scaled - 0.5L : scaled + 0.5L);
+    // Rounded in the processor's mode, without switching it as a cast would: in any mode the
+    // whole number is the one the check below accepts, or the check fails.
+    const long long nearest = std::llrint(value * 100.0L);
     if (static_cast<long double>(nearest) * 0.01L != value)
         return false;
     cents = nearest;

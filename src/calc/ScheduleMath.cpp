@@ -2,13 +2,19 @@
 
 #include "CheckedMath.h"
 
+#include <cfenv>
 #include <cmath>
 
 namespace Calc {
 namespace {
 
-// Nearest whole number, ties to even, independent of the processor's rounding mode.
+// Nearest whole number, ties to even, independent of the processor's rounding mode. In the
+// usual mode (to nearest, ties to even) that is the processor's own rounding to a whole
+// number; std::floor would switch the mode back and forth, which stalls the processor and
+// made this the costliest step of a schedule build.
 long double roundHalfEven(long double x) {
+    if (std::fegetround() == FE_TONEAREST) [[likely]]
+        return std::rint(x);
     const long double whole = std::floor(x);
     const long double fraction = x - whole; // exact: both lie in the same binade or x is whole
     if (fraction > 0.5L)
