@@ -29,12 +29,20 @@ install_missing() {
 }
 
 # The tests run once more under a Russian system locale.
+has_russian_locale() {
+    locale -a 2>/dev/null | grep -qix 'ru_RU.utf-\{0,1\}8'
+}
 generate_locale() {
-    locale -a 2>/dev/null | grep -qix 'ru_RU.utf-\{0,1\}8' && return 0
+    has_russian_locale && return 0
     echo "Generating the ru_RU.UTF-8 locale"
     SUDO=""
     [ "$(id -u)" -ne 0 ] && SUDO=sudo
-    $SUDO localedef -i ru_RU -c -f UTF-8 ru_RU.UTF-8
+    # localedef exits with 1 after mere warnings: what counts is that the locale is there.
+    $SUDO localedef -i ru_RU -c -f UTF-8 ru_RU.UTF-8 || true
+    has_russian_locale || {
+        echo "The ru_RU.UTF-8 locale could not be generated" >&2
+        exit 1
+    }
 }
 
 build() { # build <dir> [cmake options...]
