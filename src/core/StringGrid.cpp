@@ -81,7 +81,8 @@ void StringGrid::setCell(int col, int row, QStringView text) {
     if (QStringView(cellText) == text)
         return;
     // A rebuild writes texts of about the length the cells had: a cell that owns its text
-    // alone takes the new one into the room it has, without an allocation.
+    // alone takes the new one into the room it has, without an allocation. (A view of the
+    // cell's own text needs a copy of it to live, so the text is then shared, not owned.)
     if (cellText.isDetached() && cellText.capacity() >= text.size()) {
         cellText.resize(text.size());
         std::copy(text.begin(), text.end(), cellText.begin());

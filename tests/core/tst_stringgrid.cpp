@@ -54,6 +54,28 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(EInvalidGridOperation, g.setCell(2, 0, QStringView(text)));
     }
 
+    // A cell can be given a part of its own text, also where writing in place would overwrite
+    // the part before it is copied.
+    void cellTakesAPartOfItsOwnText_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("length");
+        QTest::newRow("head") << 0 << 4;
+        QTest::newRow("middle") << 3 << 4;
+        QTest::newRow("tail") << 6 << 4;
+    }
+    void cellTakesAPartOfItsOwnText() {
+        QFETCH(int, from);
+        QFETCH(int, length);
+        StringGrid g(1, 1);
+        QString text = QStringLiteral("15.02.2020");
+        text.detach();
+        g.setCell(0, 0, QStringView(text));
+        const QString expected = text.mid(from, length);
+        const QString held = g.cell(0, 0);
+        g.setCell(0, 0, QStringView(held).mid(from, length));
+        QCOMPARE(g.cell(0, 0), expected);
+    }
+
     void outsideReadsEmptyWritesRaise() {
         StringGrid g(2, 2);
         QCOMPARE(g.cell(5, 5), QString());
