@@ -23,7 +23,8 @@ inline void fillEarlyPayments(StringGrid& dosPlat) {
         dosPlat.setRow(k + 1, {earlyDate(k), QStringLiteral("10000")});
 }
 
-inline void fill(TForm1& f) {
+// The loan's terms without the early payments.
+inline void fillTerms(TForm1& f) {
     f.ECreditor->setCurrentIndex(7);
     f.ETip->setCurrentIndex(0);
     f.ESummCred->setText(QStringLiteral("3000000"));
@@ -39,6 +40,10 @@ inline void fill(TForm1& f) {
     f.StrahCol->setText(QStringLiteral("12"));
     SetChecked(f.SMSYesNoKred, true);
     f.SMSSumm->setText(QStringLiteral("3600"));
+}
+
+inline void fill(TForm1& f) {
+    fillTerms(f);
     fillEarlyPayments(f.DosPlat->grid());
 }
 

@@ -3,7 +3,7 @@
 // Each record is a loan of 360 monthly payments with insurance and an SMS package on top;
 // the loans were issued over the last ten years, so most of their payments are still due.
 // Measured with 50, 200 and 800 records, beside one plain decoding pass over the same files.
-#include "ControlHelpers.h"
+#include "BenchMain.h"
 #include "QtMessageService.h"
 #include "RecordFolder.h"
 #include "RecordReader.h"
@@ -18,22 +18,10 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include <benchmark/benchmark.h>
-
 #include <map>
 #include <memory>
 
 namespace {
-
-Storage::GridRecord gridRecord(const StringGrid& grid) {
-    Storage::GridRecord record;
-    record.colCount = grid.colCount();
-    record.rowCount = grid.rowCount();
-    for (int row = 0; row < grid.rowCount(); ++row)
-        for (int col = 0; col < grid.colCount(); ++col)
-            record.cells.push_back(grid.cell(col, row));
-    return record;
-}
 
 // The record of loan k: issued k months before today (k below 120), 360 monthly payments.
 Storage::Record loanRecord(int k) {
@@ -77,8 +65,8 @@ Storage::Record loanRecord(int k) {
     record[Storage::Field::SMSSumm] = t.smsSumm;
     record.status0 = totals.debt;
     record.status1 = totals.overpayment;
-    record.dosPlat = gridRecord(dosPlat);
-    record.grafik = gridRecord(grafik);
+    record.dosPlat = Storage::GridRecord::of(dosPlat);
+    record.grafik = Storage::GridRecord::of(grafik);
     return record;
 }
 
@@ -147,11 +135,5 @@ BENCHMARK(BM_DecodingPass)->Arg(50)->Arg(200)->Arg(800)->Unit(benchmark::kMillis
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return Bench::Main(argc, argv);
 }

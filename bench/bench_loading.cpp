@@ -1,7 +1,8 @@
 // Speed of loading a record: 360 monthly payments with insurance and SMS columns, about 3,400
 // coded lines, put back into the window with its grids filled and fitted. A click on a catalogue
 // row should show the loan without a noticeable pause.
-#include "ControlHelpers.h"
+#include "BenchLoan.h"
+#include "BenchMain.h"
 #include "LoanFieldControls.h"
 #include "QtMessageService.h"
 #include "RecordReader.h"
@@ -12,8 +13,6 @@
 #include <QApplication>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -29,20 +28,7 @@ struct Window {
         QApplication::processEvents();
         TForm1& f = form;
         f.EName->setText("Ипотека");
-        f.ECreditor->setCurrentIndex(7);
-        f.ESummCred->setText("3000000");
-        f.EProcent0->setText("12,5");
-        f.ESrok0->setText("360");
-        f.EDataVydachi->setDate(QDate(2020, 1, 15));
-        f.EDataPlateja->setDate(QDate(2020, 2, 15));
-        f.EPere->setCurrentIndex(0);
-        SetChecked(f.R_30, false);
-        SetChecked(f.R_31, false);
-        SetChecked(f.StrahYesNoKred, true);
-        f.StrahSumm->setText("30000");
-        f.StrahCol->setText("12");
-        SetChecked(f.SMSYesNoKred, true);
-        f.SMSSumm->setText("3600");
+        BenchLoan::fillTerms(f);
         f.BBGrafClick(f.BBGraf);
 
         QRandomGenerator random(1);
@@ -126,11 +112,5 @@ BENCHMARK(BM_ListLoadDataAndPaint)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return Bench::Main(argc, argv);
 }

@@ -4,6 +4,7 @@
 //
 //   build/bench/bench_memory
 #include "BenchLoan.h"
+#include "BenchMain.h"
 #include "TForm1.h"
 
 #include <QApplication>
@@ -60,8 +61,7 @@ void build(TForm1& form, const char* term) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::OffscreenUnlessSet();
     QApplication app(argc, argv);
     NoMessages messages;
     TForm1 form(messages);

@@ -2,6 +2,7 @@
 // package paid on top of the loan. A spinner click rebuilds the schedule, which should fit in
 // one screen frame.
 #include "BenchLoan.h"
+#include "BenchMain.h"
 #include "QtMessageService.h"
 #include "Schedule.h"
 #include "StringGrid.h"
@@ -201,13 +202,9 @@ int countedRuns(int count) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::OffscreenUnlessSet();
     QApplication app(argc, argv);
     if (argc == 3 && qstrcmp(argv[1], "--count") == 0)
         return countedRuns(QByteArray(argv[2]).toInt());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return Bench::RunBenchmarks(argc, argv);
 }

@@ -30,15 +30,6 @@ void selectItem(QComboBox* box, const QString& text, bool noneWhenMissing) {
         box->setCurrentIndex(-1);
 }
 
-Storage::GridRecord gridRecord(const StringGrid& grid) {
-    Storage::GridRecord record{grid.colCount(), grid.rowCount(), {}};
-    record.cells.reserve(size_t(grid.colCount()) * size_t(grid.rowCount()));
-    for (int r = 0; r < grid.rowCount(); ++r)
-        for (int c = 0; c < grid.colCount(); ++c)
-            record.cells.push_back(grid.cell(c, r));
-    return record;
-}
-
 } // namespace
 
 QWidget* LoanFieldControl(const TForm1& form, Field field) {
@@ -118,7 +109,7 @@ Storage::Record WindowRecord(const TForm1& form) {
         record[f.field] = LoanFieldValue(form, f.field);
     record.status0 = form.Status->panelText(0);
     record.status1 = form.Status->panelText(1);
-    record.dosPlat = gridRecord(form.DosPlat->grid());
-    record.grafik = gridRecord(form.Grafik->grid());
+    record.dosPlat = Storage::GridRecord::of(form.DosPlat->grid());
+    record.grafik = Storage::GridRecord::of(form.Grafik->grid());
     return record;
 }

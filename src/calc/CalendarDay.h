@@ -30,6 +30,20 @@ struct CalendarDay {
         d.julian = date.toJulianDay();
         return d;
     }
+    // The day of the given parts; not valid when no such day exists in the years from 1 on
+    // (QDate knows no more of them).
+    static CalendarDay ofParts(int year, int month, int day) {
+        CalendarDay d;
+        d.valid =
+            year >= 1 && month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(year, month);
+        if (d.valid) {
+            d.year = year;
+            d.month = month;
+            d.day = day;
+            d.julian = julianDay(year, month, day);
+        }
+        return d;
+    }
     QDate toQDate() const { return valid ? QDate::fromJulianDay(julian) : QDate(); }
 };
 

@@ -101,15 +101,7 @@ char16_t* writeKopecks(long long cents, bool twoDecimals, char16_t* end) {
         *--p = static_cast<char16_t>(u'0' + tenths);
         *--p = Regional::DecimalSeparator.unicode();
     }
-    while (rest >= 100) {
-        const auto pair = static_cast<unsigned>(rest % 100);
-        rest /= 100;
-        *--p = static_cast<char16_t>(u'0' + pair % 10);
-        *--p = static_cast<char16_t>(u'0' + pair / 10);
-    }
-    if (rest >= 10)
-        *--p = static_cast<char16_t>(u'0' + rest % 10);
-    *--p = static_cast<char16_t>(u'0' + (rest >= 10 ? rest / 10 : rest));
+    p = NumberText::WriteDigits(rest, p);
     if (cents < 0)
         *--p = u'-';
     return p;
@@ -293,13 +285,10 @@ using Day = CalendarDay;
 
 // A schedule date text, read as day.month.year; a text that is not a date fails.
 Day cellDay(const QString& text) {
-    Day d;
-    if (DateText::ReadDateParts(text, d.year, d.month, d.day) && d.year >= 1 && d.month >= 1 &&
-        d.month <= 12 && d.day >= 1 && d.day <= daysInMonth(d.year, d.month)) {
-        d.julian = julianDay(d.year, d.month, d.day);
-        d.valid = true;
-        return d;
-    }
+    int year = 0, month = 0, day = 0;
+    if (DateText::ReadDateParts(text, year, month, day))
+        if (const Day d = Day::ofParts(year, month, day); d.valid)
+            return d;
     return Day::of(DateText::StrToDate(text)); // not a date: raises the conversion error
 }
 

@@ -3,6 +3,7 @@
 #include "CalendarDay.h"
 
 #include "DateText.h"
+#include "NumberText.h"
 #include "Prazdniki.h"
 #include "RegionalSettings.h"
 #include "StringGrid.h"
@@ -95,12 +96,7 @@ long long numericSortKey(const QString& dateText) {
 void writeNumber(StringGrid& grafik, int i) {
     char16_t digits[12];
     char16_t* end = digits + std::size(digits);
-    char16_t* p = end;
-    unsigned rest = static_cast<unsigned>(i);
-    do {
-        *--p = static_cast<char16_t>(u'0' + rest % 10);
-        rest /= 10;
-    } while (rest != 0);
+    const char16_t* p = NumberText::WriteDigits(static_cast<unsigned>(i), end);
     grafik.setCell(0, i, QStringView(p, end - p));
 }
 

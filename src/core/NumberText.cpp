@@ -330,4 +330,18 @@ QString FloatToFixed(long double value, int decimals, bool grouped) {
     return out;
 }
 
+char16_t* WriteDigits(unsigned long long value, char16_t* end) {
+    char16_t* p = end;
+    while (value >= 100) {
+        const auto pair = static_cast<unsigned>(value % 100);
+        value /= 100;
+        *--p = static_cast<char16_t>(u'0' + pair % 10);
+        *--p = static_cast<char16_t>(u'0' + pair / 10);
+    }
+    if (value >= 10)
+        *--p = static_cast<char16_t>(u'0' + value % 10);
+    *--p = static_cast<char16_t>(u'0' + (value >= 10 ? value / 10 : value));
+    return p;
+}
+
 } // namespace NumberText

@@ -25,4 +25,8 @@ QString FloatToStr(long double value);
 // amounts are, decimal comma; with thousands grouped by a space when grouped is set.
 QString FloatToFixed(long double value, int decimals, bool grouped = false);
 
+// The decimal digits of value written backwards from end, for texts assembled in a buffer
+// (a schedule writes thousands of numbers per build). Returns the first digit's place.
+char16_t* WriteDigits(unsigned long long value, char16_t* end);
+
 } // namespace NumberText

@@ -1,5 +1,7 @@
 #include "RecordFormat.h"
 
+#include "StringGrid.h"
+
 namespace Storage {
 
 namespace {
@@ -78,6 +80,15 @@ bool HasOwnKey(QStringView plain, int n) {
         if (key[k] != QChar(u'0' + n % 10))
             return false;
     return true;
+}
+
+GridRecord GridRecord::of(const StringGrid& grid) {
+    GridRecord record{grid.colCount(), grid.rowCount(), {}};
+    record.cells.reserve(size_t(grid.colCount()) * size_t(grid.rowCount()));
+    for (int r = 0; r < grid.rowCount(); ++r)
+        for (int c = 0; c < grid.colCount(); ++c)
+            record.cells.push_back(grid.cell(c, r));
+    return record;
 }
 
 } // namespace Storage

@@ -6,6 +6,8 @@
 #include <array>
 #include <vector>
 
+class StringGrid;
+
 // The record file: one saved loan, one coded line (see LineCoder.h) per plain line. A plain
 // line is its value followed by its key, the line's zero-based position in the file in four
 // digits ("0000" .. "9999"); the keys run on without a gap, sections included, so a file holds
@@ -175,6 +177,8 @@ struct GridRecord {
                      static_cast<size_t>(col)];
     }
     bool operator==(const GridRecord&) const = default;
+
+    static GridRecord of(const StringGrid& grid);
 };
 
 // One saved loan as plain values: what the window shows of it.
