@@ -8,6 +8,7 @@
 #include "PaymentsTotal.h"
 #include "RecordFolder.h"
 #include "RecordName.h"
+#include "RecordReader.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -148,7 +149,7 @@ void TForm1::ListMouseUp(QObject* sender, Qt::MouseButton button, Qt::KeyboardMo
             sharedTextFile().openRead(
                 Catalogue::RecordFilePath(m_workingFolder, list.cell(0, row)));
         } catch (const EInOutError&) {
-            messages().showMessage(QStringLiteral("Ошибка доступа к файлу"));
+            messages().showMessage(Storage::FileAccessMessage());
             BSave->setEnabled(false);
             return;
         }

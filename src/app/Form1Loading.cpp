@@ -33,17 +33,16 @@ void putCells(StringGrid& grid, const Storage::GridRecord& saved) {
 // load many times what reading it costs, and the whole load takes a few milliseconds.
 void TForm1::ListLoadData(QObject* /*sender*/) {
     SharedTextFile& file = m_sharedTextFile;
-    const std::optional<QStringList> lines = Storage::ReadRecordLines(file, messages());
-    if (!lines) {
+    const std::optional<Storage::RecordRead> result =
+        Storage::ReadRecord(file, messages(), RecordLayoutIndicator);
+    if (!result) {
         file.close();
         return;
     }
-    // An empty file leaves a gauge of one step rather than a busy indicator.
-    Progress->setMaximum(std::max(int(lines->size()), 1));
-
-    RecordLayoutIndicator = Storage::DetectLayout(*lines, RecordLayoutIndicator);
-    const Storage::RecordRead read = Storage::InterpretRecord(*lines, RecordLayoutIndicator);
+    const Storage::RecordRead& read = *result;
     const Storage::Record& record = read.record;
+    // An empty file leaves a gauge of one step rather than a busy indicator.
+    Progress->setMaximum(std::max(read.lineCount, 1));
 
     const std::vector<Storage::LayoutLine>& layout = Storage::LayoutLines(read.layout);
     const int fixedLines = std::min(read.linesRead, int(layout.size()));
@@ -82,8 +81,7 @@ void TForm1::ListLoadData(QObject* /*sender*/) {
 
     switch (read.failure) {
     case Storage::RecordRead::Failure::Unreadable:
-        messages().showMessage(QStringLiteral("Невозможно прочитать строку №") +
-                               QString::number(read.failedLine));
+        messages().showMessage(Storage::UnreadableLineMessage(read.failedLine));
         file.close();
         Progress->setValue(0);
         return;

@@ -1,7 +1,6 @@
 #include "TDatePicker.h"
 
 #include "DateText.h"
-#include "Exceptions.h"
 #include "RegionalSettings.h"
 
 #include <QApplication>
@@ -144,13 +143,8 @@ void TDatePicker::keyPressEvent(QKeyEvent* event) {
 }
 
 void TDatePicker::finishTyping() {
-    const QString entry = lineEdit()->text();
-    QDate typed;
-    try {
-        typed = DateText::StrToDate(entry);
-    } catch (const EConvertError&) {
-        typed = QDate(); // refused: the picker keeps its date
-    }
+    // A text that is no date is refused: the picker keeps its date.
+    const QDate typed = DateText::ReadDate(lineEdit()->text());
     if (typed.isValid() && typed >= minimumDate() && typed <= maximumDate())
         setDate(typed);
     else

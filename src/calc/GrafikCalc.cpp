@@ -31,7 +31,6 @@ using Checked::sub;
 const QString InsuranceHeader = QStringLiteral("Страховка");
 const QString SmsHeaderNew = QStringLiteral("SMS");
 const QString SmsHeader = QStringLiteral("  SMS  ");
-const QString TotalsCaption = QStringLiteral("Итого:");
 
 // A number field converted where it is first used and remembered for the rest of the
 // computation (its text does not change meanwhile); a text that is not a number fails at its
@@ -685,7 +684,7 @@ void GrafikCalc(const LoanTerms& terms, StringGrid& grafik, const StringGrid& do
     // Totals row.
     const int totalsRow = grafik.rowCount();
     grafik.setRowCount(totalsRow + 1);
-    grafik.setCell(1, totalsRow, TotalsCaption);
+    grafik.setCell(1, totalsRow, TotalsCaption());
     for (int c = 2; c < grafik.colCount(); ++c) {
         if (c == 5 || c == 6)
             continue;

@@ -18,6 +18,11 @@ void GrafikClearCells(StringGrid& grafik);
 // Throws the schedule away: every cell emptied, 2 rows and 7 columns.
 void GrafikClearFullCells(StringGrid& grafik);
 
+// The caption of the schedule's totals row, in its date column.
+inline QString TotalsCaption() {
+    return QStringLiteral("Итого:");
+}
+
 // Writes the headers of columns 0-6 of the schedule.
 void GrafikHeaders(StringGrid& grafik);
 

@@ -142,11 +142,11 @@ private:
 QString ScanFailure::message() const {
     switch (kind) {
     case Kind::Access:
-        return QStringLiteral("Ошибка доступа к файлу");
+        return Storage::FileAccessMessage();
     case Kind::Integrity:
         return Storage::IntegrityMessage();
     case Kind::Unreadable:
-        return QStringLiteral("Невозможно прочитать строку №") + QString::number(line);
+        return Storage::UnreadableLineMessage(line);
     default:
         return {};
     }

@@ -125,9 +125,8 @@ template <typename KeyOf> std::vector<int> ranksByKey(const QStringList& texts, 
     }
     std::vector<int> byOrder(static_cast<size_t>(keys.size()));
     std::iota(byOrder.begin(), byOrder.end(), 0);
-    std::sort(byOrder.begin(), byOrder.end(), [&](int a, int b) {
-        return Regional::compareStrings(keys[a], keys[b]) < 0;
-    });
+    std::sort(byOrder.begin(), byOrder.end(),
+              [&](int a, int b) { return Regional::compareStrings(keys[a], keys[b]) < 0; });
     // Different keys that compare equal share a rank.
     std::vector<int> distinctRank(static_cast<size_t>(keys.size()));
     int rank = -1;
@@ -189,10 +188,6 @@ std::vector<int> ExchangeSortOrder(const std::vector<int>& ranks, bool ascending
         group.readInto(order);
     }
     return order;
-}
-
-QString DateSortKey(const QString& date) {
-    return date.mid(6, 4) + date.mid(3, 2) + date.mid(0, 2);
 }
 
 std::vector<int> NameSortOrder(const QStringList& names, bool ascending) {

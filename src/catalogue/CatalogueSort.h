@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GrafikDates.h"
+
 #include <QStringList>
 
 #include <vector>
@@ -21,9 +23,8 @@ std::vector<int> CollationRanks(const QStringList& keys);
 // when rank(i) > rank(j), descending when rank(i) < rank(j).
 std::vector<int> ExchangeSortOrder(const std::vector<int>& ranks, bool ascending = true);
 
-// The key by which a date text dd.mm.yyyy sorts: characters 7 to 10, 4 to 5 and 1 to 2, that
-// is year, month and day. Other texts give whatever those positions hold.
-QString DateSortKey(const QString& date);
+// Dates sort by the schedule's date key (year, month, day).
+using Calc::DateSortKey;
 
 // The catalogue sorted by record name (column 0) or by issue date (column 1).
 std::vector<int> NameSortOrder(const QStringList& names, bool ascending);

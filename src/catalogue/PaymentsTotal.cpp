@@ -15,14 +15,8 @@ long double SumAmounts(const QStringList& amounts) {
 QString GroupedTotalText(long double sum) {
     // The amounts carry kopecks; rounding the sum keeps the binary remainders of many
     // additions out of the text, so it always ends in exactly two decimals.
-    QString text = NumberText::FloatToFixed(Calc::Okruglit(sum), 2);
-    const bool negative = text.startsWith(u'-');
-    if (negative)
-        text.remove(0, 1);
-    const qsizetype comma = text.indexOf(u',');
-    for (qsizetype at = comma - 3; at > 0; at -= 3)
-        text.insert(at, u'\'');
-    return negative ? u'-' + text : text;
+    // Thousands are grouped by an apostrophe.
+    return NumberText::FloatToFixed(Calc::Okruglit(sum), 2, true).replace(u' ', u'\'');
 }
 
 QString TotalCaption(long double sum) {

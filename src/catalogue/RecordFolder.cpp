@@ -26,6 +26,12 @@
 namespace Catalogue {
 namespace {
 
+// Whether the folder holds an entry of that path, a dangling symbolic link included.
+bool entryExists(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
 std::filesystem::path nativePath(const QString& path) {
     return std::filesystem::path(QDir::toNativeSeparators(path).toStdU16String());
 }
@@ -68,7 +74,7 @@ int renameNoReplace(const QString& from, const QString& to) {
     if (errno != EPERM && errno != ENOTSUP)
         return errno;
 #endif
-    if (QFileInfo::exists(to) || QFileInfo(to).isSymLink())
+    if (entryExists(to))
         return EEXIST;
     std::error_code ec;
     std::filesystem::rename(nativePath(from), nativePath(to), ec);
@@ -98,8 +104,7 @@ QStringList ListRecordNames(const QString& folder) {
 }
 
 bool RecordExists(const QString& folder, const QString& name) {
-    const QFileInfo info(RecordFilePath(folder, name));
-    return info.exists() || info.isSymLink();
+    return entryExists(RecordFilePath(folder, name));
 }
 
 FileOutcome SyncToDisk(const QString& path) {
@@ -156,9 +161,9 @@ FileOutcome MoveTemporaryToRecord(const QString& folder, const QString& name, bo
 
 FileOutcome RemoveTemporary(const QString& folder) {
     const QString path = TemporaryFilePath(folder);
-    QFile file(path);
-    if (!file.exists() && !QFileInfo(path).isSymLink())
+    if (!entryExists(path))
         return {};
+    QFile file(path);
     if (file.remove())
         return {};
     return QStringLiteral("Не удалось удалить временный файл ") + quoted(TemporaryFileName) +

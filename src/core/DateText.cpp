@@ -60,9 +60,13 @@ bool ReadDateParts(QStringView text, int& year, int& month, int& day) {
     return true;
 }
 
-QDate StrToDate(const QString& text) {
+QDate ReadDate(QStringView text) {
     int year = 0, month = 0, day = 0;
-    const QDate date = ReadDateParts(text, year, month, day) ? QDate(year, month, day) : QDate();
+    return ReadDateParts(text, year, month, day) ? QDate(year, month, day) : QDate();
+}
+
+QDate StrToDate(const QString& text) {
+    const QDate date = ReadDate(text);
     if (!date.isValid())
         throw EConvertError(QStringLiteral("'%1' is not a valid date").arg(text));
     return date;

@@ -19,6 +19,9 @@ bool DateToChars(QDate date, char16_t (&text)[10]);
 // EConvertError "'<text>' is not a valid date".
 QDate StrToDate(const QString& text);
 
+// The same reading without the error: an invalid date for any other text.
+QDate ReadDate(QStringView text);
+
 // The day, month and year numbers of such a text, without checking that the day exists;
 // false when the text is not of that form.
 bool ReadDateParts(QStringView text, int& year, int& month, int& day);

@@ -22,11 +22,9 @@ QList<SeriesPoint> ScheduleSeries(const StringGrid& grafik) {
     QList<SeriesPoint> points;
     for (int r = 1; r < grafik.rowCount(); ++r) {
         SeriesPoint p;
-        try {
-            p.date = DateText::StrToDate(grafik.cell(1, r));
-        } catch (const EConvertError&) {
+        p.date = DateText::ReadDate(grafik.cell(1, r));
+        if (!p.date.isValid())
             continue;
-        }
         p.principal = amount(grafik.cell(3, r));
         p.interest = amount(grafik.cell(4, r));
         p.debt = amount(grafik.cell(5, r));

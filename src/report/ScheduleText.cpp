@@ -3,13 +3,12 @@
 #include "DateText.h"
 #include "Exceptions.h"
 #include "GrafikCalc.h"
+#include "GridUpkeep.h"
 #include "NumberText.h"
 #include "StringGrid.h"
 
 namespace Report {
 namespace {
-
-const QString TotalsCaption = QStringLiteral("Итого:");
 
 bool isNonZeroNumber(const QString& text) {
     try {
@@ -17,10 +16,6 @@ bool isNonZeroNumber(const QString& text) {
     } catch (const EConvertError&) {
         return false;
     }
-}
-
-QString dateText(QDate date) {
-    return date.isValid() ? DateText::DateToStr(date) : QString();
 }
 
 } // namespace
@@ -38,14 +33,16 @@ QList<SummaryField> SummaryFields(const LoanSummary& loan) {
         fields << SummaryField{QStringLiteral("С какого месяца действует"), loan.secondFrom, {}};
     }
     fields << SummaryField{QStringLiteral("Срок кредита (кол-во платежей)"), loan.term, {}};
-    fields << SummaryField{QStringLiteral("Дата выдачи кредита"), dateText(loan.issued), {}};
-    fields << SummaryField{QStringLiteral("Дата первого платежа"), dateText(loan.firstPayment), {}};
+    fields << SummaryField{
+        QStringLiteral("Дата выдачи кредита"), DateText::DateToStr(loan.issued), {}};
+    fields << SummaryField{
+        QStringLiteral("Дата первого платежа"), DateText::DateToStr(loan.firstPayment), {}};
     return fields;
 }
 
 bool HasSchedule(const StringGrid& grafik) {
     const int last = grafik.rowCount() - 1;
-    return last >= 2 && grafik.cell(1, last) == TotalsCaption;
+    return last >= 2 && grafik.cell(1, last) == Calc::TotalsCaption();
 }
 
 QString TabSeparatedText(const StringGrid& grafik) {

@@ -41,10 +41,11 @@ std::optional<QStringList> ReadRecordLines(SharedTextFile& file, MessageService&
 }
 
 RecordLayout DetectLayout(const QStringList& plainLines, RecordLayout previous) {
-    if (plainLines.size() > 37 && plainLines[37] == PlainLine(DosPlatMarker, 37))
-        return RecordLayout::Older;
-    if (plainLines.size() > 80 && plainLines[80] == PlainLine(DosPlatMarker, 80))
-        return RecordLayout::Current;
+    for (const RecordLayout layout : {RecordLayout::Older, RecordLayout::Current}) {
+        const int marker = MarkerLine(layout);
+        if (plainLines.size() > marker && plainLines[marker] == PlainLine(DosPlatMarker, marker))
+            return layout;
+    }
     return previous;
 }
 
@@ -56,6 +57,7 @@ public:
         : m_lines(lines)
         , m_count(static_cast<int>(lines.size())) {
         m_read.layout = layout;
+        m_read.lineCount = m_count;
     }
 
     RecordRead run() {
@@ -220,6 +222,14 @@ std::optional<RecordRead> ReadRecord(SharedTextFile& file, MessageService& messa
         return std::nullopt;
     layoutIndicator = DetectLayout(*lines, layoutIndicator);
     return InterpretRecord(*lines, layoutIndicator);
+}
+
+QString FileAccessMessage() {
+    return QStringLiteral("Ошибка доступа к файлу");
+}
+
+QString UnreadableLineMessage(int line) {
+    return QStringLiteral("Невозможно прочитать строку №") + QString::number(line);
 }
 
 } // namespace Storage

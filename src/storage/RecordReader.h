@@ -57,6 +57,8 @@ struct RecordRead {
 
     Record record;
     RecordLayout layout = RecordLayout::Current;
+    // The number of lines of the file.
+    int lineCount = 0;
     // The lines whose values are in record: all lines when reading went through, the lines
     // before failedLine otherwise. A loader applies exactly these, in file order.
     int linesRead = 0;
@@ -77,5 +79,10 @@ RecordRead InterpretRecord(const QStringList& plainLines, RecordLayout layout);
 // becomes the layout of this one.
 std::optional<RecordRead> ReadRecord(SharedTextFile& file, MessageService& messages,
                                      RecordLayout& layoutIndicator);
+
+// What the user is told when a record file cannot be opened, and when its line number line
+// cannot be read.
+QString FileAccessMessage();
+QString UnreadableLineMessage(int line);
 
 } // namespace Storage
