@@ -36,12 +36,6 @@ QStringList columnFrom(const StringGrid& grid, int col, int first) {
     return texts.mid(first);
 }
 
-// The point of the first record row of the catalogue, or nothing when it is not laid out.
-QPoint firstRecordPoint(const TStringGridView* list) {
-    const QRect cell = list->cellRect(0, 1);
-    return cell.isValid() ? cell.topLeft() + QPoint(1, 1) : QPoint(-1, -1);
-}
-
 // Rebuilds the catalogue and the upcoming payments from the record files. False when a record
 // ended the scan: its message has been shown, and what was read before it stays in the grids.
 bool rebuildCatalogue(TForm1& form) {
@@ -118,15 +112,13 @@ void TForm1::FormActivate(QObject* sender) {
     }
 
     if (tookPayment) {
-        const QPoint point = firstRecordPoint(List);
+        const QPoint point = List->cellPoint(0, 1);
         ListMouseUp(sender, Qt::LeftButton, Qt::NoModifier, point.x(), point.y());
     }
 
     arrangeRows(payments, 1, Catalogue::PaymentSortOrder(columnFrom(payments, 0, 1)));
-    for (int c = 0; c < list.colCount(); ++c)
-        AutoSizeCol(List, c);
-    for (int c = 0; c < payments.colCount(); ++c)
-        AutoSizeCol(DataPlateja, c);
+    AutoSizeCols(List);
+    AutoSizeCols(DataPlateja);
 
     EDataVydachi->setDate(QDate::currentDate());
     ETip->setToolTip(
@@ -208,8 +200,7 @@ void TForm1::ListMouseUp(QObject* sender, Qt::MouseButton button, Qt::KeyboardMo
         list.setCell(0, 0, byName ? NameHeader + arrow : NameHeader);
         list.setCell(1, 0, byName ? DateHeader : DateHeader + arrow);
     }
-    for (int c = 0; c < list.colCount(); ++c)
-        AutoSizeCol(List, c);
+    AutoSizeCols(List);
     if (haveRemembered) {
         for (int r = 1; r < list.rowCount(); ++r)
             if (list.cell(0, r) == remembered) {

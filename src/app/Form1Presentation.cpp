@@ -27,11 +27,10 @@ constexpr int FitMargin = 5;
 // cell measuring the whole grid. A change of the grid's font or its first showing fits too.
 class ColumnFitter : public QObject {
 public:
-    ColumnFitter(TForm1& form, TStringGridView* grid, int columns)
+    ColumnFitter(TForm1& form, TStringGridView* grid)
         : QObject(grid)
         , m_form(form)
-        , m_grid(grid)
-        , m_columns(columns) {
+        , m_grid(grid) {
         setObjectName(QStringLiteral("ColumnFitter"));
         connect(&grid->grid(), &StringGrid::cellChanged, this, [this] { schedule(); });
         connect(&grid->grid(), &StringGrid::reset, this, [this] { schedule(); });
@@ -40,10 +39,7 @@ public:
 
     void fitNow() {
         m_pending = false;
-        // Every column (-1) or the first m_columns.
-        const int last = m_columns < 0 ? m_grid->grid().colCount() : m_columns;
-        for (int c = 0; c < last && c < m_grid->grid().colCount(); ++c)
-            m_form.AutoSizeCol(m_grid, c);
+        m_form.AutoSizeCols(m_grid);
     }
 
 protected:
@@ -65,7 +61,6 @@ private:
 
     TForm1& m_form;
     TStringGridView* m_grid;
-    int m_columns; // -1: all columns
     bool m_pending = false;
 };
 
@@ -135,8 +130,8 @@ void TForm1::DosPlatDrawCell(QObject* /*sender*/, int col, int row, const QRect&
 void TForm1::setUpGridPresentation() {
     Grafik->setDefaultDrawing(false);
     DosPlat->setDefaultDrawing(false);
-    (new ColumnFitter(*this, Grafik, -1))->fitNow();
-    (new ColumnFitter(*this, DosPlat, -1))->fitNow();
+    (new ColumnFitter(*this, Grafik))->fitNow();
+    (new ColumnFitter(*this, DosPlat))->fitNow();
 }
 
 void TForm1::AutoSizeCol(TStringGridView* grid, int column) {
@@ -145,13 +140,17 @@ void TForm1::AutoSizeCol(TStringGridView* grid, int column) {
         widenPanelLeft(*this);
 }
 
+void TForm1::AutoSizeCols(TStringGridView* grid) {
+    for (int c = 0; c < grid->grid().colCount(); ++c)
+        AutoSizeCol(grid, c);
+}
+
 void TForm1::FitColumnsToHeaders(TStringGridView* grid) {
     const StringGrid& cells = grid->grid();
     if (cells.colCount() > 0)
         AutoSizeCol(grid, 0);
-    const QFontMetrics metrics(grid->font());
     for (int c = 1; c < cells.colCount(); ++c)
-        grid->setColWidth(c, metrics.horizontalAdvance(cells.cell(c, 0)) + FitMargin);
+        grid->setColWidth(c, grid->textWidth(cells.cell(c, 0)) + FitMargin);
 }
 
 void TForm1::StatusDrawPanel(QObject* /*sender*/, int panel, const QRect& rect, QPainter& painter) {

@@ -74,8 +74,9 @@ void TForm1::BSaveClick(QObject* sender) {
         m_sharedTextFile.openWrite(temporary);
         Storage::WriteLines(m_sharedTextFile, lines, 0, lines.size(),
                             [this](int n) { SetPosition(Progress, n); });
-        for (int position = static_cast<int>(lines.size()); position < SaveGaugeMaximum; ++position)
-            SetPosition(Progress, position);
+        // The gauge goes on to just below its end (in one step: every step shown repaints).
+        if (lines.size() < SaveGaugeMaximum)
+            SetPosition(Progress, SaveGaugeMaximum - 1);
         m_sharedTextFile.close();
     } catch (const EInOutError& error) {
         if (m_sharedTextFile.isOpen()) {
@@ -126,8 +127,7 @@ void TForm1::BSaveClick(QObject* sender) {
             if (list.cell(0, row) == *remembered)
                 List->setCurrentCell(std::max(List->col(), list.fixedCols()), row);
     }
-    const QRect header = List->cellRect(0, 0);
-    const QPoint point = header.isValid() ? header.topLeft() + QPoint(1, 1) : QPoint(-1, -1);
+    const QPoint point = List->cellPoint(0, 0);
     ListMouseUp(sender, Qt::LeftButton, Qt::NoModifier, point.x(), point.y());
     resetGauge(Progress);
 }

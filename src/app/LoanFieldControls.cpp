@@ -20,14 +20,30 @@ const QRegularExpression& lineBreaks() {
 }
 
 void selectItem(QComboBox* box, const QString& text, bool noneWhenMissing) {
-    for (int i = 0; i < box->count(); ++i) {
-        if (box->itemText(i) == text) {
-            box->setCurrentIndex(i);
-            return;
-        }
+    const int i = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (i >= 0 || noneWhenMissing)
+        box->setCurrentIndex(i);
+}
+
+// Shows a field's value in its control.
+void setValue(QWidget* control, FieldForm form, const QString& value) {
+    switch (form) {
+    case FieldForm::Text:
+        if (auto* memo = qobject_cast<TMemo*>(control))
+            memo->setLines(value.split(lineBreaks()));
+        else
+            static_cast<QLineEdit*>(control)->setText(value);
+        break;
+    case FieldForm::Date:
+        static_cast<QDateEdit*>(control)->setDate(DateText::StrToDate(value));
+        break;
+    case FieldForm::Choice:
+        selectItem(static_cast<QComboBox*>(control), value, false);
+        break;
+    case FieldForm::Flag:
+        SetChecked(static_cast<QAbstractButton*>(control), value == Storage::FlagTrue);
+        break;
     }
-    if (noneWhenMissing)
-        box->setCurrentIndex(-1);
 }
 
 } // namespace
@@ -60,24 +76,7 @@ QString LoanFieldValue(const TForm1& form, Field field) {
 }
 
 void SetLoanFieldValue(TForm1& form, Field field, const QString& value) {
-    QWidget* control = LoanFieldControl(form, field);
-    switch (loanField(field).form) {
-    case FieldForm::Text:
-        if (auto* memo = qobject_cast<TMemo*>(control))
-            memo->setLines(value.split(lineBreaks()));
-        else
-            static_cast<QLineEdit*>(control)->setText(value);
-        break;
-    case FieldForm::Date:
-        static_cast<QDateEdit*>(control)->setDate(DateText::StrToDate(value));
-        break;
-    case FieldForm::Choice:
-        selectItem(static_cast<QComboBox*>(control), value, false);
-        break;
-    case FieldForm::Flag:
-        SetChecked(static_cast<QAbstractButton*>(control), value == Storage::FlagTrue);
-        break;
-    }
+    setValue(LoanFieldControl(form, field), loanField(field).form, value);
 }
 
 void ClearLoanField(TForm1& form, Field field) {
@@ -95,7 +94,7 @@ void ClearLoanField(TForm1& form, Field field) {
         break;
     case FieldForm::Text:
     case FieldForm::Flag:
-        SetLoanFieldValue(form, field, value);
+        setValue(control, f.form, value);
         break;
     }
 }

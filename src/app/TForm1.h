@@ -144,6 +144,7 @@ public:
     void GrafikDrawCell(QObject* sender, int col, int row, const QRect& rect, QPainter& painter);
     void DosPlatDrawCell(QObject* sender, int col, int row, const QRect& rect, QPainter& painter);
     void AutoSizeCol(TStringGridView* grid, int column);
+    void AutoSizeCols(TStringGridView* grid);
     // Column 0 fitted with AutoSizeCol, every further column as wide as its header text + 5.
     void FitColumnsToHeaders(TStringGridView* grid);
     void StatusDrawPanel(QObject* sender, int panel, const QRect& rect, QPainter& painter);

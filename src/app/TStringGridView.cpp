@@ -22,6 +22,18 @@ public:
     static QWidget* openEditor(const TStringGridView* view) { return view->openEditor(); }
     static bool writingBack(const TStringGridView* view) { return view->m_writingBack; }
     static void setWritingBack(TStringGridView* view, bool on) { view->m_writingBack = on; }
+    // An open editor's text goes back into its cell, unless the cell is being written to the
+    // editor; a failure goes to the grid's error handler.
+    static void writeBack(TStringGridView* view, const QPersistentModelIndex& cell,
+                          const QString& text) {
+        if (!cell.isValid() || view->m_writingBack)
+            return;
+        view->m_writingBack = true;
+        guarded(view->errorHandler(), view, [&] {
+            view->grid().setCell(cell.column(), view->bodyToGridRow(cell.row()), text);
+        });
+        view->m_writingBack = false;
+    }
 };
 
 namespace {
@@ -82,17 +94,11 @@ public:
                 view->keyHook()(key);
         });
         const QPersistentModelIndex cell(index);
-        QObject::connect(
-            editor, &QLineEdit::textChanged, editor, [view, cell](const QString& text) {
-                // The cell follows the editor as the user types.
-                if (!cell.isValid() || TStringGridViewAccess::writingBack(view))
-                    return;
-                TStringGridViewAccess::setWritingBack(view, true);
-                guarded(view->errorHandler(), view, [&] {
-                    view->grid().setCell(cell.column(), view->bodyToGridRow(cell.row()), text);
-                });
-                TStringGridViewAccess::setWritingBack(view, false);
-            });
+        QObject::connect(editor, &QLineEdit::textChanged, editor,
+                         [view, cell](const QString& text) {
+                             // The cell follows the editor as the user types.
+                             TStringGridViewAccess::writeBack(view, cell, text);
+                         });
         TStringGridViewAccess::editorOpened(view, editor);
         return editor;
     }
@@ -168,14 +174,8 @@ private:
         const QPersistentModelIndex cell(index);
         QObject::connect(list, &QComboBox::currentIndexChanged, list, [view, cell, list](int i) {
             // The cell follows the choice.
-            if (i < 0 || !cell.isValid() || TStringGridViewAccess::writingBack(view))
-                return;
-            TStringGridViewAccess::setWritingBack(view, true);
-            guarded(view->errorHandler(), view, [&] {
-                view->grid().setCell(cell.column(), view->bodyToGridRow(cell.row()),
-                                     list->itemText(i));
-            });
-            TStringGridViewAccess::setWritingBack(view, false);
+            if (i >= 0)
+                TStringGridViewAccess::writeBack(view, cell, list->itemText(i));
         });
         TStringGridViewAccess::editorOpened(view, list);
         return list;
@@ -419,6 +419,11 @@ bool TStringGridView::mouseToCell(int x, int y, int& col, int& row) const {
     col = index.column();
     row = bodyToGridRow(index.row());
     return true;
+}
+
+QPoint TStringGridView::cellPoint(int col, int row) const {
+    const QRect cell = cellRect(col, row);
+    return cell.isValid() ? cell.topLeft() + QPoint(1, 1) : QPoint(-1, -1);
 }
 
 QRect TStringGridView::cellRect(int col, int row) const {

@@ -110,6 +110,9 @@ public:
     bool mouseToCell(int x, int y, int& col, int& row) const;
     // A cell's rectangle in this widget's coordinates (empty when it is not laid out).
     QRect cellRect(int col, int row) const;
+    // A point just inside a cell's top left corner, as a click on the cell gives it; (-1, -1)
+    // when the cell is not laid out.
+    QPoint cellPoint(int col, int row) const;
     // The width of a text in the grid's font, as QFontMetrics::horizontalAdvance gives it, and
     // the widest text of a column (0 for an empty column). Texts measured once are remembered.
     int textWidth(const QString& text);
