@@ -160,34 +160,21 @@ void TForm1::ListMouseUp(QObject* sender, Qt::MouseButton button, Qt::KeyboardMo
     List->mouseToCell(x, y, hitCol, hitRow);
     if (list.rowCount() <= 2)
         return;
+    // A left click on a header sorts by its column: ascending first, then the other way.
+    if (button != Qt::LeftButton || hitRow != 0 || (hitCol != 0 && hitCol != 1))
+        return;
+    const bool byName = hitCol == 0;
+    const QString& header = byName ? NameHeader : DateHeader;
+    const QString shown = list.cell(hitCol, 0);
+    const bool ascending = shown != header + Ascending;
+    if (ascending && shown != header && shown != header + Descending)
+        return;
+
     QString remembered;
     bool haveRemembered = false;
     if (const GridRect selection = List->selection(); selection.right != 0 && selection.top > 0) {
         remembered = list.cell(0, selection.top);
         haveRemembered = true;
-    }
-
-    // A left click on a header sorts by its column: ascending first, then the other way.
-    if (button != Qt::LeftButton || hitRow != 0)
-        return;
-    const QString nameHeader = list.cell(0, 0);
-    const QString dateHeader = list.cell(1, 0);
-    bool byName = true;
-    bool ascending = true;
-    if (hitCol == 0 && (nameHeader == NameHeader || nameHeader == NameHeader + Descending)) {
-        byName = true;
-        ascending = true;
-    } else if (hitCol == 0 && nameHeader == NameHeader + Ascending) {
-        byName = true;
-        ascending = false;
-    } else if (hitCol == 1 && (dateHeader == DateHeader || dateHeader == DateHeader + Descending)) {
-        byName = false;
-        ascending = true;
-    } else if (hitCol == 1 && dateHeader == DateHeader + Ascending) {
-        byName = false;
-        ascending = false;
-    } else {
-        return;
     }
 
     {

@@ -67,7 +67,7 @@ void TForm1::BSaveClick(QObject* sender) {
     const QStringList lines =
         Storage::RecordLines(record, QDate::currentDate(), *QRandomGenerator::global());
     const bool exists = Catalogue::RecordExists(m_workingFolder, name);
-    const QString keptNote = exists ? QStringLiteral(" Прежняя запись не изменена.") : QString();
+    const QString notSaved = Catalogue::NotSavedNote(exists);
 
     const QString temporary = Catalogue::TemporaryFilePath(m_workingFolder);
     try {
@@ -79,17 +79,10 @@ void TForm1::BSaveClick(QObject* sender) {
             SetPosition(Progress, SaveGaugeMaximum - 1);
         m_sharedTextFile.close();
     } catch (const EInOutError& error) {
-        if (m_sharedTextFile.isOpen()) {
-            try {
-                m_sharedTextFile.close();
-            } catch (const EInOutError&) {
-                // Already failing: the file counts as closed.
-            }
-        }
+        m_sharedTextFile.closeQuietly();
         QString message = QStringLiteral("Не удалось записать временный файл \"") +
                           Catalogue::TemporaryFileName + QStringLiteral("\": ") +
-                          ErrorCodeText(static_cast<unsigned>(error.errorCode())) +
-                          MessageLineBreak + QStringLiteral("Запись не сохранена.") + keptNote;
+                          ErrorCodeText(static_cast<unsigned>(error.errorCode())) + notSaved;
         if (const QString removed = Catalogue::RemoveTemporary(m_workingFolder); !removed.isEmpty())
             message += MessageLineBreak + removed;
         messages().showMessage(message);
@@ -98,8 +91,7 @@ void TForm1::BSaveClick(QObject* sender) {
     }
     if (const QString failure = Catalogue::SyncToDisk(temporary); !failure.isEmpty()) {
         Catalogue::RemoveTemporary(m_workingFolder);
-        messages().showMessage(failure + MessageLineBreak + QStringLiteral("Запись не сохранена.") +
-                               keptNote);
+        messages().showMessage(failure + notSaved);
         resetGauge(Progress);
         return;
     }

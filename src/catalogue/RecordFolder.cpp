@@ -131,6 +131,13 @@ FileOutcome SyncToDisk(const QString& path) {
     return {};
 }
 
+QString NotSavedNote(bool recordKept) {
+    QString note = MessageLineBreak + QStringLiteral("Запись не сохранена.");
+    if (recordKept)
+        note += QStringLiteral(" Прежняя запись не изменена.");
+    return note;
+}
+
 FileOutcome MoveTemporaryToRecord(const QString& folder, const QString& name, bool replace) {
     const QString from = TemporaryFilePath(folder);
     const QString to = RecordFilePath(folder, name);
@@ -151,9 +158,7 @@ FileOutcome MoveTemporaryToRecord(const QString& folder, const QString& name, bo
                       quoted(TemporaryFileName) + QStringLiteral(" в ") +
                       quoted(name + RecordExtension) + QStringLiteral(": ") +
                       reason(InOut::Operation::Rename, osError, QFileDevice::RenameError, to) +
-                      MessageLineBreak + QStringLiteral("Запись не сохранена.");
-    if (replace)
-        message += QStringLiteral(" Прежняя запись не изменена.");
+                      NotSavedNote(replace);
     if (const FileOutcome removed = RemoveTemporary(folder); !removed.isEmpty())
         message += MessageLineBreak + removed;
     return message;

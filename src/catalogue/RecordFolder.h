@@ -34,6 +34,10 @@ FileOutcome SyncToDisk(const QString& path);
 // rename: at every moment the record file is either the old one whole or the new one whole.
 // replace false: the record must not exist yet, and an existing one is never replaced.
 // On failure the temporary file is removed and the record file stays as it was.
+// The end of every message of a save that failed: the record is not saved, and a record of
+// that name that existed is unchanged.
+QString NotSavedNote(bool recordKept);
+
 FileOutcome MoveTemporaryToRecord(const QString& folder, const QString& name, bool replace);
 
 // Removes the temporary file, if there is one.

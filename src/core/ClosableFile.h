@@ -11,4 +11,15 @@ public:
     // Closes the file. It may raise (closing flushes what was written); the file counts as
     // closed afterwards all the same, so a failed close is not retried by the next error.
     virtual void close() = 0;
+
+    // Closes an open file while a failure is already being dealt with: a failure of the close
+    // itself is dropped.
+    void closeQuietly() noexcept {
+        try {
+            if (isOpen())
+                close();
+        } catch (...) {
+            // The file counts as closed.
+        }
+    }
 };

@@ -4,13 +4,7 @@
 
 void handleError(QObject* sender, std::exception_ptr error, ClosableFile* sharedTextFile,
                  MessageService& messages) noexcept {
-    if (sharedTextFile) {
-        try {
-            if (sharedTextFile->isOpen())
-                sharedTextFile->close();
-        } catch (...) {
-            // Dropped on purpose: see the header.
-        }
-    }
+    if (sharedTextFile)
+        sharedTextFile->closeQuietly(); // a failed close is dropped: see the header
     ShowErrorReport(sender, error, messages);
 }
