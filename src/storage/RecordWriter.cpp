@@ -22,16 +22,16 @@ template <typename Visit> void forEachCell(const GridRecord& grid, Visit visit) 
                                                             : QStringView());
 }
 
-QString fixedValue(const Record& record, const LayoutLine& line, QDate saveDate,
-                   QRandomGenerator& random) {
+// The value of a line of the fixed part that the record holds; the lines written fresh at every
+// save (the save date and the fillers) have none here.
+QString recordValue(const Record& record, const LayoutLine& line) {
     switch (line.kind) {
     case LineKind::Version:
         return record.version;
     case LineKind::Reserved:
-        return DateText::DateToStr(saveDate);
     case LineKind::Filler:
     case LineKind::Ignored:
-        return QString::number(random.bounded(1000000000u));
+        return {};
     case LineKind::Page:
         return record.pageId;
     case LineKind::LoanField:
@@ -52,6 +52,32 @@ QString fixedValue(const Record& record, const LayoutLine& line, QDate saveDate,
         return DosPlatMarker;
     }
     return {};
+}
+
+// The value of a line of the fixed part as a save writes it: the save date in its line, fresh
+// fillers, the record's values.
+QString fixedValue(const Record& record, const LayoutLine& line, QDate saveDate,
+                   QRandomGenerator& random) {
+    switch (line.kind) {
+    case LineKind::Reserved:
+        return DateText::DateToStr(saveDate);
+    case LineKind::Filler:
+    case LineKind::Ignored:
+        return QString::number(random.bounded(1000000000u));
+    default:
+        return recordValue(record, line);
+    }
+}
+
+// The values of a record's lines in file order: the fixed part's as valueOf gives them, the
+// early-payment cells, the "Grafik" marker, the schedule cells.
+template <typename ValueOf, typename Visit>
+void forEachValue(const Record& record, ValueOf valueOf, Visit visit) {
+    for (const LayoutLine& line : LayoutLines(RecordLayout::Current))
+        visit(QStringView(valueOf(line)));
+    forEachCell(record.dosPlat, visit);
+    visit(QStringView(GrafikMarker));
+    forEachCell(record.grafik, visit);
 }
 
 } // namespace
@@ -82,15 +108,9 @@ QString RecordLimitProblem(const Record& record) {
         }
         ++n;
     };
-    const std::vector<LayoutLine>& layout = LayoutLines(RecordLayout::Current);
-    QRandomGenerator unused(0);
-    for (const LayoutLine& line : layout)
-        check(line.kind == LineKind::Filler || line.kind == LineKind::Reserved
-                  ? QStringView()
-                  : QStringView(fixedValue(record, line, QDate(), unused)));
-    forEachCell(record.dosPlat, check);
-    check(QStringView());
-    forEachCell(record.grafik, check);
+    // The values a save generates are short digit texts: only the record's own are checked.
+    forEachValue(
+        record, [&record](const LayoutLine& line) { return recordValue(record, line); }, check);
     return problem;
 }
 
@@ -99,14 +119,9 @@ QStringList RecordLines(const Record& record, QDate saveDate, QRandomGenerator& 
     const std::vector<LayoutLine>& layout = LayoutLines(RecordLayout::Current);
     lines.reserve(static_cast<qsizetype>(layout.size()) + cellCount(record.dosPlat) + 1 +
                   cellCount(record.grafik));
-    for (const LayoutLine& line : layout)
-        lines << PlainLine(fixedValue(record, line, saveDate, random), int(lines.size()));
-    const auto add = [&](QStringView value) {
-        lines << PlainLine(value, int(lines.size()));
-    };
-    forEachCell(record.dosPlat, add);
-    add(GrafikMarker);
-    forEachCell(record.grafik, add);
+    forEachValue(
+        record, [&](const LayoutLine& line) { return fixedValue(record, line, saveDate, random); },
+        [&](QStringView value) { lines << PlainLine(value, int(lines.size())); });
     return lines;
 }
 
