@@ -198,8 +198,12 @@ int StrToInt(const QString& text) {
     for (qsizetype i = 0; i < text.size() && shapeOk; ++i)
         shapeOk = isDigit(text[i]) || (i == 0 && text[i] == u'-' && text.size() > 1);
     if (!ok || !shapeOk)
-        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        NotAnInteger(text);
     return value;
+}
+
+void NotAnInteger(QStringView text) {
+    throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
 }
 
 QString FloatToStr(long double value) {

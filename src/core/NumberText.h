@@ -14,6 +14,8 @@ long double StrToFloat(const QString& text);
 // Whole-number text (optional "-" and digits); otherwise EConvertError
 // "'<text>' is not a valid integer value".
 int StrToInt(const QString& text);
+// Raises that error for a text.
+[[noreturn]] void NotAnInteger(QStringView text);
 
 // Shortest general form: at most 15 significant digits, no trailing zeros, decimal comma, no
 // grouping, no comma for whole values (876; 8869,6); exponent form for a non-zero magnitude

@@ -2,6 +2,7 @@
 
 #include "Exceptions.h"
 #include "MessageService.h"
+#include "NumberText.h"
 
 #include <QVarLengthArray>
 
@@ -61,10 +62,6 @@ constexpr std::array<std::uint64_t, 10> DigitWords = [] {
 // not kept.
 constexpr qsizetype MaxCheckedDigits = 1 + 99999 + 5;
 
-[[noreturn]] void notAnInteger(QStringView text) {
-    throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
-}
-
 template <typename Unit>
 QString decode(const Unit* coded, qsizetype size, int expectedKey, DecodeCheck& check) {
     check = DecodeCheck::Passed;
@@ -86,7 +83,7 @@ QString decode(const Unit* coded, qsizetype size, int expectedKey, DecodeCheck& 
             // The check sums from the second character on: a character there that is no digit
             // cannot be converted.
             if (total > 0)
-                notAnInteger(QString(QChar(static_cast<char16_t>(unit))));
+                NumberText::NotAnInteger(QString(QChar(static_cast<char16_t>(unit))));
             firstBad = true;
             digitOut[0] = '0';
             total = 1;
@@ -116,7 +113,7 @@ QString decode(const Unit* coded, qsizetype size, int expectedKey, DecodeCheck& 
     }
     const qsizetype fieldSize = rest < 5 ? rest : 5;
     if (fieldSize == 0)
-        notAnInteger(QStringView());
+        NumberText::NotAnInteger(QStringView());
     int declared = 0;
     for (qsizetype i = total - fieldSize; i < total; ++i)
         declared = declared * 10 + (digits[i] - '0');
@@ -145,11 +142,11 @@ QString decode(const Unit* coded, qsizetype size, int expectedKey, DecodeCheck& 
     // The key: the last four characters, or the whole text when shorter.
     const QStringView keyText = QStringView(text).right(4);
     if (keyText.isEmpty())
-        notAnInteger(keyText);
+        NumberText::NotAnInteger(keyText);
     int key = 0;
     for (const QChar c : keyText) {
         if (c < u'0' || c > u'9')
-            notAnInteger(keyText);
+            NumberText::NotAnInteger(keyText);
         key = key * 10 + (c.unicode() - u'0');
     }
     if (key != expectedKey) {
@@ -177,9 +174,7 @@ QString EncodeLine(QStringView plain) {
         }
         p += 6;
     }
-    QByteArray length = QByteArray::number(blockDigits);
-    if (length.size() < 5)
-        length.prepend(QByteArray(5 - length.size(), '0'));
+    const QByteArray length = QByteArray::number(blockDigits).rightJustified(5, '0');
     for (const char c : length) {
         digits.append(c);
         sum += static_cast<unsigned>(c - '0');

@@ -11,24 +11,22 @@ SharedTextFile::~SharedTextFile() {
 }
 
 void SharedTextFile::openRead(const QString& fileName) {
-    if (m_file.isOpen())
-        close();
-    m_file.setFileName(fileName);
-    errno = 0;
-    if (!m_file.open(QIODevice::ReadOnly)) {
-        const int osError = errno;
-        InOut::raise(InOut::Operation::OpenRead, m_file, osError);
-    }
+    open(fileName, QIODevice::ReadOnly, InOut::Operation::OpenRead);
 }
 
 void SharedTextFile::openWrite(const QString& fileName) {
+    open(fileName, QIODevice::WriteOnly | QIODevice::Truncate, InOut::Operation::OpenWrite);
+}
+
+void SharedTextFile::open(const QString& fileName, QIODevice::OpenMode mode,
+                          InOut::Operation operation) {
     if (m_file.isOpen())
         close();
     m_file.setFileName(fileName);
     errno = 0;
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!m_file.open(mode)) {
         const int osError = errno;
-        InOut::raise(InOut::Operation::OpenWrite, m_file, osError);
+        InOut::raise(operation, m_file, osError);
     }
 }
 

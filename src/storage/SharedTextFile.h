@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ClosableFile.h"
+#include "Exceptions.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -49,5 +50,7 @@ public:
     void writeLine(QStringView text);
 
 private:
+    void open(const QString& fileName, QIODevice::OpenMode mode, InOut::Operation operation);
+
     QFile m_file;
 };
