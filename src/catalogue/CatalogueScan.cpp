@@ -113,9 +113,10 @@ private:
         const qint64 firstDate = qint64(marker) + v + 2;
         for (qint64 d = firstDate; d <= lastDate && d < lineCount(); d += v) {
             const int n = static_cast<int>(d);
-            if (m_today <= DateText::StrToDate(value(n)))
+            const QString date = value(n);
+            if (m_today <= DateText::StrToDate(date))
                 m_scan.payments.push_back(
-                    {value(n), n + 1 < lineCount() ? value(n + 1) : QString(), m_recordName});
+                    {date, n + 1 < lineCount() ? value(n + 1) : QString(), m_recordName});
         }
         if (lastDate >= firstDate && lastDate < lineCount() &&
             DateText::StrToDate(value(static_cast<int>(lastDate))) < m_today) {
