@@ -4,6 +4,7 @@
 #include "Guarded.h"
 #include "LineCoder.h"
 #include "LoanFieldControls.h"
+#include "RecordFiles.h"
 #include "RecordWriter.h"
 #include "ScriptedMessages.h"
 #include "TForm1.h"
@@ -172,23 +173,7 @@ private slots:
     void olderLayout() {
         fillSample();
         const Record saved = WindowRecord(form());
-        QStringList values(38, QStringLiteral("5"));
-        for (const LoanField& f : LoanFields)
-            if (f.olderLine >= 0)
-                values[f.olderLine] = saved[f.field];
-        values[29] = saved.status0;
-        values[30] = saved.status1;
-        values[33] = QString::number(saved.dosPlat.colCount);
-        values[34] = QString::number(saved.dosPlat.rowCount);
-        values[35] = QString::number(saved.grafik.colCount);
-        values[36] = QString::number(saved.grafik.rowCount);
-        values[37] = DosPlatMarker;
-        values += QStringList(saved.dosPlat.cells.begin(), saved.dosPlat.cells.end());
-        values << GrafikMarker;
-        values += QStringList(saved.grafik.cells.begin(), saved.grafik.cells.end());
-        QStringList plain;
-        for (int n = 0; n < values.size(); ++n)
-            plain << PlainLine(values[n], n);
+        const QStringList plain = RecordFiles::OlderLayoutLines(saved, QStringLiteral("5"));
 
         form().RecordLayoutIndicator = RecordLayout::Current;
         load(coded(plain));

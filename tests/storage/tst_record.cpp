@@ -3,6 +3,7 @@
 #include "DateText.h"
 #include "Exceptions.h"
 #include "LineCoder.h"
+#include "RecordFiles.h"
 #include "RecordReader.h"
 #include "RecordWriter.h"
 #include "ScriptedMessages.h"
@@ -94,25 +95,7 @@ QByteArray joined(const QList<QByteArray>& lines) {
 
 // The older layout's lines for the sample record, built from its table of lines.
 QStringList olderLines(const Record& r) {
-    QStringList values(38, QStringLiteral("123"));
-    for (const LoanField& f : LoanFields)
-        if (f.olderLine >= 0)
-            values[f.olderLine] = r[f.field];
-    values[29] = r.status0;
-    values[30] = r.status1;
-    values[33] = QString::number(r.dosPlat.colCount);
-    values[34] = QString::number(r.dosPlat.rowCount);
-    values[35] = QString::number(r.grafik.colCount);
-    values[36] = QString::number(r.grafik.rowCount);
-    values[37] = DosPlatMarker;
-    for (const QString& cell : r.dosPlat.cells)
-        values << cell;
-    values << GrafikMarker;
-    for (const QString& cell : r.grafik.cells)
-        values << cell;
-    QStringList lines;
-    for (int n = 0; n < values.size(); ++n)
-        lines << PlainLine(values[n], n);
+    QStringList lines = RecordFiles::OlderLayoutLines(r, QStringLiteral("123"));
     // Lines not interpreted need not end in four digits; the line coder still checks their key.
     lines[25] = QStringLiteral("25");
     lines[28] = QStringLiteral("28");

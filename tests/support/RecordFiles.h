@@ -82,4 +82,27 @@ inline void Write(const QString& folder, const QString& fileName, const Storage:
     WriteLines(folder, fileName + QStringLiteral(".sdg"), PlainLines(record));
 }
 
+// The plain lines of a record in the older layout, built from its table of lines; the lines
+// that hold no value of the record hold filler.
+inline QStringList OlderLayoutLines(const Storage::Record& r, const QString& filler) {
+    QStringList values(38, filler);
+    for (const Storage::LoanField& f : Storage::LoanFields)
+        if (f.olderLine >= 0)
+            values[f.olderLine] = r[f.field];
+    values[29] = r.status0;
+    values[30] = r.status1;
+    values[33] = QString::number(r.dosPlat.colCount);
+    values[34] = QString::number(r.dosPlat.rowCount);
+    values[35] = QString::number(r.grafik.colCount);
+    values[36] = QString::number(r.grafik.rowCount);
+    values[37] = Storage::DosPlatMarker;
+    values += QStringList(r.dosPlat.cells.begin(), r.dosPlat.cells.end());
+    values << Storage::GrafikMarker;
+    values += QStringList(r.grafik.cells.begin(), r.grafik.cells.end());
+    QStringList lines;
+    for (int n = 0; n < values.size(); ++n)
+        lines << Storage::PlainLine(values[n], n);
+    return lines;
+}
+
 } // namespace RecordFiles
